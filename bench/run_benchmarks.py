@@ -1,0 +1,52 @@
+#!/usr/bin/env python3
+"""Runs the benchmark programs of the 64-bit flavor under Wine and prints one
+table: entry, measure, value, target, verdict."""
+import os
+import subprocess
+import sys
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+BIN = os.path.join(ROOT, "build", "win64", "bin")
+
+# (entry, measure) -> (limit, description); a value at or below the limit passes.
+TARGETS = {
+    ("engine walk+execute", "10,000 tags"): (50.0, "< 50 ms"),
+    ("engine walk+execute", "100,000 / 10,000"): (12.0, "<= 12 x"),
+}
+
+
+def run_program(name):
+    out = subprocess.run([os.path.join(ROOT, "scripts", "wine"), os.path.join(BIN, name + ".exe")],
+                         check=True, capture_output=True, text=True).stdout
+    rows = []
+    for line in out.splitlines():
+        parts = line.split("\t")
+        if len(parts) == 5 and parts[0] == "row":
+            rows.append(parts[1:])
+    return rows
+
+
+def main():
+    programs = sys.argv[1:] or ["engine_bench"]
+    rows = []
+    for program in programs:
+        rows.extend(run_program(program))
+    failed = False
+    header = ("entry", "measure", "value", "target", "verdict")
+    table = [header]
+    for entry, measure, value, unit in rows:
+        target = TARGETS.get((entry, measure))
+        verdict = ""
+        if target:
+            ok = float(value) <= target[0]
+            failed |= not ok
+            verdict = "ok" if ok else "MISSED"
+        table.append((entry, measure, value + " " + unit, target[1] if target else "", verdict))
+    widths = [max(len(row[i]) for row in table) for i in range(len(header))]
+    for row in table:
+        print("  ".join(cell.ljust(width) for cell, width in zip(row, widths)).rstrip())
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
