@@ -375,9 +375,24 @@ const TranslatedLanguage kTranslatedLanguages[] = {
     {"ru", IsCyrillic},     {"fr", nullptr},    {"zh", IsIdeograph}, {"vi", nullptr},
 };
 
+// One pair of a translated table with the English it translates.
+struct Translation {
+    std::wstring key;
+    std::wstring text;
+    std::wstring english;
+};
+
 class TranslatedTable : public ::testing::TestWithParam<TranslatedLanguage> {
 protected:
     const Language& language() const { return FindLanguage(GetParam().isoCode); }
+    std::vector<Translation> Translations() const {
+        std::vector<Translation> translations;
+        const Language& table = language();
+        for (int32_t i = 0; i < table.stringCount; ++i) {
+            translations.push_back({table.strings[i].key, table.strings[i].text, EnglishOf(table.strings[i].key)});
+        }
+        return translations;
+    }
 };
 
 TEST_P(TranslatedTable, HasTheFortySixKeysInOrder) {
@@ -391,11 +406,7 @@ TEST_P(TranslatedTable, HasTheFortySixKeysInOrder) {
 }
 
 TEST_P(TranslatedTable, EveryTextIsTranslated) {
-    const Language& table = language();
-    for (int32_t i = 0; i < table.stringCount; ++i) {
-        const std::wstring key = table.strings[i].key;
-        const std::wstring text = table.strings[i].text;
-        const std::wstring english = EnglishOf(key);
+    for (const auto& [key, text, english] : Translations()) {
         SCOPED_TRACE(Narrow(key));
         ASSERT_FALSE(english.empty());
         ASSERT_FALSE(text.empty());
@@ -417,11 +428,7 @@ TEST_P(TranslatedTable, EveryTextIsTranslated) {
 }
 
 TEST_P(TranslatedTable, KeepsPlaceholdersMnemonicsNamesAndLineBreaks) {
-    const Language& table = language();
-    for (int32_t i = 0; i < table.stringCount; ++i) {
-        const std::wstring key = table.strings[i].key;
-        const std::wstring text = table.strings[i].text;
-        const std::wstring english = EnglishOf(key);
+    for (const auto& [key, text, english] : Translations()) {
         SCOPED_TRACE(Narrow(key));
         EXPECT_EQ(Placeholders(text), Placeholders(english));
         EXPECT_EQ(CountMnemonics(text), CountMnemonics(english));
