@@ -1,6 +1,9 @@
 #include "engine/handler_table.h"
 
 #include "engine/flow_tags.h"
+#include "system/process_tags.h"
+#include "system/registry_tags.h"
+#include "system/shortcut_tag.h"
 
 namespace {
 
@@ -25,11 +28,17 @@ HandlerPtr MakeDependencies(const HandlerContext& context) {
 const HandlerFactory kHandlerTable[] = {
     &Make<CPackageHandler>,
     &Make<CPackageGroupHandler>,
+    &Make<CKillprocessHandler>,
+    &Make<CExecHandler>,
+    &Make<CRegistryHandler>,
     &MakeDependencies,
     &Make<CDependencyHandler>,
+    &Make<CRegdllHandler>,
     &Make<CCheckexistHandler>,
     &Make<C0Handler>,
     &Make<C1Handler>,
+    &Make<CCreatelinkHandler>,
+    &Make<CRegistryVersionHandler>,
 };
 
 }  // namespace
