@@ -267,9 +267,36 @@ TEST(ElevatedRelaunch, TheCopyGetsTheArgumentsAndTheHandOver) {
     ASSERT_FALSE(sid.empty());
     ASSERT_NE(sid, "<missing>");
     EXPECT_EQ(Value(got, "written"), "0");
+    EXPECT_EQ(Value(got, "deleted"), "0");
     const std::wstring sidText = Utf8ToWide(sid);
     EXPECT_TRUE(ReadRegistryValue(HKEY_USERS, sidText + L"\\" + key, L"written").exists) << sid;
+    EXPECT_TRUE(RegistryKeyExists(HKEY_USERS, sidText + L"\\" + key)) << sid;
+    EXPECT_FALSE(ReadRegistryValue(HKEY_USERS, sidText + L"\\" + key, L"deleted").exists) << sid;
     RemoveRegistryTree(HKEY_USERS, sidText + L"\\" + key);
+}
+
+TEST(ElevatedRelaunch, HandedOverUserOwnsTheCurrentUserKeys) {
+    // A copy handed another user (SYSTEM is the one account besides the
+    // running one that Wine resolves): HKCU means that user's hive, not the
+    // hive of the account the copy runs under.
+    const std::wstring key = L"Software\\ZanvoTests\\Relaunch";
+    const std::wstring systemHive = L"S-1-5-18\\" + key;
+    RemoveRegistryTree(HKEY_CURRENT_USER, key);
+    RemoveRegistryTree(HKEY_USERS, systemHive);
+    TempDir dir;
+    const std::wstring record = dir / L"copy.txt";
+    const ProcessOutput copy = RunProcess(L"\"" + HelperPath(L"relaunch_probe.exe") + L"\" \"" + record +
+                                          L"\" \"/env USER_DESKTOP=C:\\handed\nZANVO_USER_NAME=SYSTEM\"");
+    EXPECT_EQ(copy.exitCode, 0);
+    const auto got = ReadRecordFile(record);
+    EXPECT_EQ(Value(got, "userSid"), "S-1-5-18");
+    EXPECT_EQ(Value(got, "USER_DESKTOP"), "C:\\handed");
+    EXPECT_EQ(Value(got, "written"), "0");
+    EXPECT_EQ(Value(got, "deleted"), "0");
+    EXPECT_TRUE(ReadRegistryValue(HKEY_USERS, systemHive, L"written").exists);
+    EXPECT_FALSE(ReadRegistryValue(HKEY_USERS, systemHive, L"deleted").exists);
+    EXPECT_FALSE(RegistryKeyExists(HKEY_CURRENT_USER, key));
+    RemoveRegistryTree(HKEY_USERS, systemHive);
 }
 
 TEST(ApiError, ReportText) {

@@ -3,13 +3,17 @@
 // administrator token would (those facts are put in place), so the gate
 // starts a copy of it through "runas" and ends it with exit code 0. The copy,
 // whose command line holds "/env", records what it received in RECORD and
-// writes one value through HKCU, so the test can see in whose hive it landed.
+// writes one value through HKCU and deletes another, so the test can see in
+// whose hive they were.
 #include <windows.h>
 
 #include "common/text_conversion.h"
+#include "engine/flow_tags.h"
 #include "engine/global_params.h"
+#include "engine/params_handler.h"
 #include "system/elevation.h"
 #include "system/registry_access.h"
+#include "system/registry_delete.h"
 #include "tests/system/record_file.h"
 
 namespace {
@@ -24,15 +28,23 @@ std::wstring FirstArgument() {
     return std::wstring(rest.substr(0, rest.find(L' ')));
 }
 
-void RecordWhatTheCopyGot(const std::wstring& record) {
+int32_t WriteText(const std::wstring& name) {
     const RegistryData data = BuildRegistryData(REG_SZ, L"copy");
-    const int32_t written = RegistryWriteValue(L"HKCU\\Software\\ZanvoTests\\Relaunch", L"written", data.type,
-                                               data.bytes.data(), static_cast<DWORD>(data.bytes.size()));
+    return RegistryWriteValue(L"HKCU\\Software\\ZanvoTests\\Relaunch", name, data.type, data.bytes.data(),
+                              static_cast<DWORD>(data.bytes.size()));
+}
+
+void RecordWhatTheCopyGot(const std::wstring& record) {
+    const int32_t written = WriteText(L"written");
+    WriteText(L"deleted");
+    const CPackageGroupHandler noRules(std::make_shared<CParamsHandler>(), std::make_shared<CMainProgress>());
+    const int32_t deleted = DeleteRegistryPath(noRules, L"HKCU\\Software\\ZanvoTests\\Relaunch\\deleted");
     std::map<std::string, std::string> entries = {
         {"arguments", WideToUtf8(ArgumentsAfterProgramName(GetCommandLineW()))},
         {"userSid", WideToUtf8(ToWide(GetGlobalParams().userSid))},
         {"ZANVO_USER_NAME", WideToUtf8(ToWide(GetGlobalParam(L"ZANVO_USER_NAME")))},
         {"written", std::to_string(written)},
+        {"deleted", std::to_string(deleted)},
     };
     for (const wchar_t* folder : kHandedOverFolders) {
         entries[WideToUtf8(folder)] = WideToUtf8(ToWide(GetGlobalParam(folder)));
