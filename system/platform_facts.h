@@ -28,8 +28,8 @@ struct PlatformFacts {
 // put in place.
 const PlatformFacts& CurrentPlatformFacts();
 
-// Puts other facts in force for its lifetime (tests only); not nestable
-// across threads, like everything that runs on the main thread.
+// Puts other facts in force for its lifetime (tests only). Scopes nest; like
+// the checks themselves they belong to the main thread.
 class ScopedPlatformFacts {
 public:
     explicit ScopedPlatformFacts(const PlatformFacts& facts);
