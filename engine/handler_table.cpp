@@ -1,6 +1,8 @@
 #include "engine/handler_table.h"
 
 #include "engine/flow_tags.h"
+#include "files/file_tags.h"
+#include "files/unpack_tags.h"
 
 namespace {
 
@@ -25,11 +27,17 @@ HandlerPtr MakeDependencies(const HandlerContext& context) {
 const HandlerFactory kHandlerTable[] = {
     &Make<CPackageHandler>,
     &Make<CPackageGroupHandler>,
+    &Make<CCopyfileHandler>,
     &MakeDependencies,
     &Make<CDependencyHandler>,
+    &Make<CUnpackHandler>,
+    &Make<CUnpackFileHandler>,
     &Make<CCheckexistHandler>,
     &Make<C0Handler>,
     &Make<C1Handler>,
+    &Make<CCreatedirHandler>,
+    &Make<CDeleteHandler>,
+    &Make<CDeleteFileHandler>,
 };
 
 }  // namespace
