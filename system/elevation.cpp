@@ -11,7 +11,7 @@
 #include "engine/global_params.h"
 #include "system/api_error.h"
 #include "system/com_apartment.h"
-#include "system/handle.h"
+#include "files/unique_handle.h"
 
 namespace {
 
@@ -61,12 +61,12 @@ bool LogOnAndStart(const wchar_t* user, const wchar_t* password, const std::wstr
     }
     const UniqueHandle token(logonToken);
     EnvironmentBlock environment;
-    if (!CreateEnvironmentBlock(&environment.block, token.Get(), TRUE)) {
+    if (!CreateEnvironmentBlock(&environment.block, token.get(), TRUE)) {
         environment.block = nullptr;
     }
     wchar_t profile[kProfileLength] = {};
     DWORD profileLength = kProfileLength;
-    if (!GetUserProfileDirectoryW(token.Get(), profile, &profileLength)) {
+    if (!GetUserProfileDirectoryW(token.get(), profile, &profileLength)) {
         ShowApiError(L"GetUserProfileDirectory");
         profile[0] = L'\0';
     }

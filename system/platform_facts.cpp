@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "system/handle.h"
+#include "files/unique_handle.h"
 #include "system/registry_key.h"
 
 namespace {
@@ -71,7 +71,7 @@ bool CheckUserIsAdmin() {
         return false;
     }
     HANDLE impersonation = nullptr;
-    if (!DuplicateToken(token.Get(), SecurityImpersonation, &impersonation)) {
+    if (!DuplicateToken(token.get(), SecurityImpersonation, &impersonation)) {
         return false;
     }
     const UniqueHandle duplicate(impersonation);
@@ -108,7 +108,7 @@ bool CheckUserIsAdmin() {
     DWORD privilegesSize = sizeof(privileges);
     DWORD granted = 0;
     BOOL status = FALSE;
-    if (!AccessCheck(descriptor, duplicate.Get(), kAccessRead, &mapping, &privileges, &privilegesSize, &granted,
+    if (!AccessCheck(descriptor, duplicate.get(), kAccessRead, &mapping, &privileges, &privilegesSize, &granted,
                      &status)) {
         return false;
     }

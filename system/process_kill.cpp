@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/ci_string.h"
-#include "system/handle.h"
+#include "files/unique_handle.h"
 
 namespace {
 
@@ -37,13 +37,13 @@ int32_t KillProcessesByName(const std::wstring& name, bool askFirst, int32_t tim
         timeoutMs = kFallbackTimeoutMs;
     }
     int32_t result = ERROR_SUCCESS;
-    const UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    const UniqueHandle snapshot = AdoptFileHandle(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     if (!snapshot) {
         return static_cast<int32_t>(GetLastError());
     }
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof(entry);
-    if (!Process32FirstW(snapshot.Get(), &entry)) {
+    if (!Process32FirstW(snapshot.get(), &entry)) {
         return static_cast<int32_t>(GetLastError());
     }
     std::vector<UniqueHandle> kept;
@@ -61,13 +61,13 @@ int32_t KillProcessesByName(const std::wstring& name, bool askFirst, int32_t tim
         if (askFirst) {
             EnumWindows(CloseWindowOfProcess, static_cast<LPARAM>(entry.th32ProcessID));
         }
-    } while (Process32NextW(snapshot.Get(), &entry));
+    } while (Process32NextW(snapshot.get(), &entry));
     if (kept.empty()) {
         return result;
     }
     std::vector<HANDLE> handles;
     for (const UniqueHandle& process : kept) {
-        handles.push_back(process.Get());
+        handles.push_back(process.get());
     }
 
     if (askFirst) {

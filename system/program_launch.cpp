@@ -4,8 +4,9 @@
 #include <shellapi.h>
 
 #include "system/com_apartment.h"
-#include "system/handle.h"
-#include "system/path_text.h"
+#include "files/own_paths.h"
+#include "files/path_functions.h"
+#include "files/unique_handle.h"
 #include "system/platform_facts.h"
 
 namespace {
@@ -65,7 +66,7 @@ int32_t RunProgram(const std::wstring& program, const std::wstring& arguments, i
     }
     const DWORD wait = timeoutMs < 0 ? INFINITE : static_cast<DWORD>(timeoutMs);
     DWORD exitCode = 0;
-    if (WaitForSingleObject(process.Get(), wait) == WAIT_OBJECT_0 && GetExitCodeProcess(process.Get(), &exitCode)) {
+    if (WaitForSingleObject(process.get(), wait) == WAIT_OBJECT_0 && GetExitCodeProcess(process.get(), &exitCode)) {
         return static_cast<int32_t>(exitCode);
     }
     return ERROR_SUCCESS;

@@ -4,7 +4,7 @@
 
 #include "common/ci_string.h"
 #include "engine/global_params.h"
-#include "system/path_text.h"
+#include "files/path_functions.h"
 #include "system/registry_key.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "common/result_codes.h"
 #include "files/child_rule.h"
-#include "system/path_text.h"
+#include "files/path_functions.h"
 #include "system/registry_access.h"
 #include "system/registry_key.h"
 

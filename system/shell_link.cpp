@@ -8,7 +8,8 @@
 
 #include "common/ci_string.h"
 #include "system/com_apartment.h"
-#include "system/path_text.h"
+#include "files/folder_operations.h"
+#include "files/path_functions.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 
 #include "common/result_codes.h"
 #include "engine/flow_tags.h"
+#include "files/file_tags.h"
 #include "system/registry_delete.h"
 #include "tests/system/system_test_support.h"
 
@@ -14,21 +15,15 @@ namespace {
 const std::wstring kBase = L"Software\\ZanvoTests\\Delete";
 const std::wstring kApp = kBase + L"\\App";
 
-// Stands for the file tags' deletefile: read by its parent only.
-class CSpareRuleHandler : public ChildOnlyHandlerOf<CSpareRuleHandler> {
-public:
-    static constexpr const wchar_t* kTagName = L"deletefile";
-    using ChildOnlyHandlerOf::ChildOnlyHandlerOf;
-};
-
-// A delete-like parent whose children are the given (name, skip) rules.
+// A parent like the delete tag, whose deletefile children are the given
+// (name, skip) rules.
 struct DeleteParent {
     explicit DeleteParent(std::initializer_list<std::pair<const wchar_t*, const wchar_t*>> rules)
         : params(std::make_shared<CParamsHandler>()),
           progress(std::make_shared<CMainProgress>()),
           handler(params, progress) {
         for (const auto& [name, skip] : rules) {
-            auto child = std::make_shared<CSpareRuleHandler>(params, progress);
+            auto child = std::make_shared<CDeleteFileHandler>(params, progress);
             child->attributes = {{L"name", name}, {L"skip", skip}};
             handler.children.push_back(child);
         }
