@@ -1,6 +1,11 @@
 #include "engine/handler_table.h"
 
 #include "engine/flow_tags.h"
+#include "files/file_tags.h"
+#include "files/unpack_tags.h"
+#include "system/process_tags.h"
+#include "system/registry_tags.h"
+#include "system/shortcut_tag.h"
 
 namespace {
 
@@ -25,11 +30,23 @@ HandlerPtr MakeDependencies(const HandlerContext& context) {
 const HandlerFactory kHandlerTable[] = {
     &Make<CPackageHandler>,
     &Make<CPackageGroupHandler>,
+    &Make<CKillprocessHandler>,
+    &Make<CCopyfileHandler>,
+    &Make<CExecHandler>,
+    &Make<CRegistryHandler>,
     &MakeDependencies,
     &Make<CDependencyHandler>,
+    &Make<CUnpackHandler>,
+    &Make<CUnpackFileHandler>,
+    &Make<CRegdllHandler>,
     &Make<CCheckexistHandler>,
     &Make<C0Handler>,
     &Make<C1Handler>,
+    &Make<CCreatelinkHandler>,
+    &Make<CCreatedirHandler>,
+    &Make<CDeleteHandler>,
+    &Make<CDeleteFileHandler>,
+    &Make<CRegistryVersionHandler>,
 };
 
 }  // namespace
