@@ -6,6 +6,7 @@
 #include "files/embedded_resource.h"
 #include "files/folder_operations.h"
 #include "files/source_location.h"
+#include "system/registry_delete.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ void CDeleteHandler::Process() {
     if (path.empty()) {
         return;
     }
-    result = DeletePath(path, progress->action);
+    result = IsRegistryPath(path) ? DeleteRegistryPath(*this, path) : DeletePath(path, progress->action);
 }
 
 void CCreatedirHandler::Process() {

@@ -7,6 +7,8 @@
 #include "common/result_codes.h"
 #include "engine/flow_tags.h"
 #include "files/file_tags.h"
+#include "engine/xml_processor.h"
+#include "system/registry_access.h"
 #include "system/registry_delete.h"
 #include "tests/system/system_test_support.h"
 
@@ -138,6 +140,25 @@ TEST(RegistryDeleteRoots, ClassesRootKey) {
     DeleteParent parent({});
     EXPECT_EQ(DeleteRegistryPath(parent.handler, L"HKCR\\" + key), 0);
     EXPECT_FALSE(RegistryKeyExists(HKEY_CLASSES_ROOT, key));
+}
+
+}  // namespace
+
+namespace {
+
+// The delete tag itself sends registry paths to the registry and others to
+// the file system.
+TEST_F(RegistryDelete, TheDeleteTagRoutesRegistryPaths) {
+    RegistryWriteValue(L"HKEY_CURRENT_USER\\" + kApp + L"\\Sub", L"UID", REG_SZ, L"k", 4);
+    RegistryWriteValue(L"HKEY_CURRENT_USER\\" + kApp, L"gone", REG_SZ, L"g", 4);
+    const std::string xml = "<install><package><delete path='HKEY_CURRENT_USER\\" + Narrow(kApp) +
+                            "' errorscope='ignore'><deletefile name='UID' skip='true'/></delete>"
+                            "<delete path='HKCU\\" + Narrow(kApp) + "\\Sub\\UID'/></package></install>";
+    CXMLProcessor processor;
+    EXPECT_EQ(processor.ParseAndRun(xml.data(), xml.size()), 0);
+    EXPECT_FALSE(HasValue(kApp, L"gone"));
+    EXPECT_FALSE(HasValue(kApp + L"\\Sub", L"UID"));  // the second delete names the value alone
+    EXPECT_TRUE(HasKey(kApp + L"\\Sub"));
 }
 
 }  // namespace
