@@ -1,6 +1,6 @@
 #include "app/installer_state.h"
 
-#include "common/ci_string.h"
+#include "files/path_functions.h"
 
 std::wstring Destination(const InstallerState& state, bool admin) {
     if (admin) {
@@ -14,5 +14,5 @@ std::wstring ProductProgramPath(const InstallerState& state, bool admin) {
 }
 
 bool IsUnderProfiles(const std::wstring& folder, const std::wstring& profilesRoot) {
-    return ToCi(folder).compare(0, profilesRoot.size(), ToCi(profilesRoot)) == 0;
+    return StartsWithNoCase(profilesRoot, folder);
 }
