@@ -3,6 +3,7 @@
 #include "engine/flow_tags.h"
 #include "files/file_tags.h"
 #include "files/unpack_tags.h"
+#include "system/list_entry_tag.h"
 #include "system/process_tags.h"
 #include "system/registry_tags.h"
 #include "system/shortcut_tag.h"
@@ -47,6 +48,7 @@ const HandlerFactory kHandlerTable[] = {
     &Make<CDeleteHandler>,
     &Make<CDeleteFileHandler>,
     &Make<CRegistryVersionHandler>,
+    &Make<CRemoveListEntryHandler>,
 };
 
 }  // namespace
