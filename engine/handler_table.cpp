@@ -1,6 +1,8 @@
 #include "engine/handler_table.h"
 
 #include "engine/flow_tags.h"
+#include "files/download_tag.h"
+#include "system/statistic_tags.h"
 
 namespace {
 
@@ -25,11 +27,14 @@ HandlerPtr MakeDependencies(const HandlerContext& context) {
 const HandlerFactory kHandlerTable[] = {
     &Make<CPackageHandler>,
     &Make<CPackageGroupHandler>,
+    &Make<CStatisticHandler>,
     &MakeDependencies,
     &Make<CDependencyHandler>,
     &Make<CCheckexistHandler>,
     &Make<C0Handler>,
     &Make<C1Handler>,
+    &Make<CDownloadFileHandler>,
+    &Make<CRuntimeParamStatisticHandler>,
 };
 
 }  // namespace
