@@ -16,7 +16,8 @@
 
 namespace {
 
-constexpr DWORD kReadBlockBytes = 16384;
+constexpr DWORD kFirstBlockBytes = 16384;
+constexpr DWORD kLargestBlockBytes = 1 << 20;
 constexpr DWORD kHeaderBufferBytes = 16384;
 constexpr DWORD kCurrentDirectoryChars = 16384;
 constexpr int64_t kStallLimitMs = 20000;
@@ -64,13 +65,30 @@ struct Transfer {
 };
 using TransferPtr = std::shared_ptr<Transfer>;
 
+// A read returns only once its block is full. Blocks grow while they fill
+// quickly, so a fast line moves large blocks, and shrink back towards 16 KiB
+// when one is slow, so a slow line still shows the watchdog data every few
+// seconds.
+DWORD NextBlockBytes(DWORD block, int64_t readMs) {
+    if (readMs < 250 && block < kLargestBlockBytes) {
+        return block * 2;
+    }
+    if (readMs > 2000 && block > kFirstBlockBytes) {
+        return block / 2;
+    }
+    return block;
+}
+
 int32_t ReadBody(Transfer& transfer) {
-    std::vector<char> buffer(kReadBlockBytes);
+    std::vector<char> buffer(kLargestBlockBytes);
+    DWORD block = kFirstBlockBytes;
     int64_t count = 0;
     for (;;) {
         DWORD read = 0;
-        const BOOL ok = InternetReadFile(transfer.request, buffer.data(), kReadBlockBytes, &read);
+        const int64_t started = NowMs();
+        const BOOL ok = InternetReadFile(transfer.request, buffer.data(), block, &read);
         const int32_t error = LastError();
+        block = NextBlockBytes(block, NowMs() - started);
         std::lock_guard<std::mutex> guard(transfer.lock);
         if (transfer.stopped) {
             return RESULT_CONNECTION_FAILED;

@@ -30,8 +30,7 @@ void Sha256Digest::Update(const void* data, unsigned long size) {
     if (status_ != 0) {
         return;
     }
-    const NTSTATUS status =
-        BCryptHashData(hash_.get(), static_cast<PUCHAR>(const_cast<void*>(data)), size, 0);
+    const NTSTATUS status = BCryptHashData(hash_.get(), static_cast<PUCHAR>(const_cast<void*>(data)), size, 0);
     if (!BCRYPT_SUCCESS(status)) {
         status_ = FromNtStatus(status);
     }

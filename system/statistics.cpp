@@ -17,7 +17,8 @@ int32_t LastError() { return static_cast<int32_t>(GetLastError()); }
 
 void LimitWaits(HINTERNET handle) {
     DWORD limit = kPingLimitMs;
-    for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT}) {
+    for (DWORD option :
+         {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT}) {
         InternetSetOptionW(handle, option, &limit, sizeof(limit));
     }
 }
@@ -26,8 +27,8 @@ std::mutex g_identityLock;
 ReportIdentity g_identity;
 
 void SendOutcomeReport(OutcomeReport kind, std::wstring_view usage, std::wstring_view detail) {
-    SendPing(BuildOutcomeReportUrl(ServiceBaseUrl(), kind, CurrentReportIdentity(), usage, detail,
-                                   CurrentRunSummary()));
+    SendPing(
+        BuildOutcomeReportUrl(ServiceBaseUrl(), kind, CurrentReportIdentity(), usage, detail, CurrentRunSummary()));
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 
 #include <chrono>
 #include <regex>
-#include <thread>
 
 #include "common/result_codes.h"
 #include "common/text_conversion.h"
@@ -16,15 +15,13 @@
 #include "files/download_retries.h"
 #include "system/service_url.h"
 #include "system/statistics.h"
-#include "tests/net/scripted_question.h"
 #include "tests/net/service_client.h"
+#include "tests/net/user_actions.h"
 #include "tests/support/test_support.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-std::string Utf8(const std::wstring& text) { return WideToUtf8(text); }
 
 double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
@@ -49,8 +46,9 @@ int32_t RetryCountSoFar() {
     DefineRoute(NetServiceBase(), path, L"size=1");
     TempDir dir(L"rc");
     CMainProgress progress;
-    EXPECT_EQ(DownloadWithRetries(NetServiceBase() + path, dir / L"probe.bin", progress.action, AttemptCounting{true, L""}),
-              RESULT_SUCCESS);
+    EXPECT_EQ(
+        DownloadWithRetries(NetServiceBase() + path, dir / L"probe.bin", progress.action, AttemptCounting{true, L""}),
+        RESULT_SUCCESS);
     return AttemptCounters()[3].load();
 }
 
@@ -60,7 +58,7 @@ void ExpectReport(const std::string& report, const std::string& head, const std:
     std::smatch match;
     ASSERT_TRUE(std::regex_match(report, match, std::regex(".*AI([0-9]{4})T"))) << report;
     const std::wstring summary = BuildRunSummary(counters, std::stoi(match[1].str()));
-    EXPECT_EQ(report, head + Utf8(summary));
+    EXPECT_EQ(report, head + WideToUtf8(summary));
 }
 
 std::vector<std::string> Reports() {
@@ -92,8 +90,8 @@ TEST_F(VendorPortDownloads, NoConnectionThreeAttemptsThenCancel) {
     ResetService(ServiceBaseUrl());
     ScriptedQuestion question({RetryAnswer::Cancel});
     const Clock::time_point start = Clock::now();
-    const int32_t result =
-        DownloadWithRetries(ClosedPortUrl(L"/main_zanvo.zip"), dir / L"main_zanvo.zip", level, AttemptCounting{true, L"zz"});
+    const int32_t result = DownloadWithRetries(ClosedPortUrl(L"/main_zanvo.zip"), dir / L"main_zanvo.zip", level,
+                                               AttemptCounting{true, L"zz"});
     const double seconds = SecondsSince(start);
     EXPECT_EQ(result, RESULT_CONNECTION_FAILED);
     EXPECT_EQ(question.Asked(), 1);
@@ -121,7 +119,7 @@ TEST_F(VendorPortDownloads, RetryOnceThenSuccessOnTheFourthAttempt) {
     EXPECT_EQ(AttemptCounters()[2].load(), 4);
     EXPECT_EQ(AttemptCounters()[3].load(), retries + 1);
     EXPECT_EQ(ReadFileBytes(dir / L"main_zanvo.zip").size(), 5000u);
-    EXPECT_EQ(RecordedRequestsFor(NetServiceBase(), Utf8(path)).size(), 4u);
+    EXPECT_EQ(RecordedRequestsFor(NetServiceBase(), WideToUtf8(path)).size(), 4u);
     const std::vector<std::string> reports = Reports();
     ASSERT_EQ(reports.size(), 1u);
     // Sent after the third attempt, with rr already counting this retry.
@@ -165,20 +163,11 @@ TEST_F(VendorPortDownloads, ReportsCarryTheReportIdentity) {
 }
 
 TEST_F(VendorPortDownloads, AbortDuringThePauseEndsTheLoopWithoutAQuestion) {
-    std::thread user([&] {
-        Sleep(300);
-        progress.abortState = 2;
-    });
-    const Clock::time_point start = Clock::now();
-    int thrown = 0;
-    try {
+    const AbortOutcome abort = AbortAfter(progress, 300, [&] {
         DownloadWithRetries(ClosedPortUrl(L"/x.zip"), dir / L"x.zip", level, AttemptCounting{true, L"zz"});
-    } catch (int code) {
-        thrown = code;
-    }
-    user.join();
-    EXPECT_EQ(thrown, RESULT_ABORTED);
-    EXPECT_LT(SecondsSince(start), 1.0);
+    });
+    EXPECT_EQ(abort.thrown, RESULT_ABORTED);
+    EXPECT_LT(abort.seconds, 1.0);
     EXPECT_TRUE(Reports().empty());
 }
 
@@ -189,18 +178,29 @@ TEST_F(VendorPortDownloads, IncompleteDownloadFailsTheRunInsteadOfAskingForARest
     DefineRoute(NetServiceBase(), path, L"size=3000&length=none");
     ScriptedQuestion question({RetryAnswer::Cancel});
     const ScriptRun run = RunXml("<install errorscope='global'><package name='p'><downloadfile src='" +
-                                 Utf8(NetServiceBase() + path) + "' dst='" + Utf8(dir / L"main_zanvo.zip") +
+                                 WideToUtf8(NetServiceBase() + path) + "' dst='" + WideToUtf8(dir / L"main_zanvo.zip") +
                                  "' attempt_val='zz' errorscope='global'/></package></install>");
     EXPECT_EQ(run.result, RESULT_DOWNLOAD_INCOMPLETE);
-    EXPECT_NE(run.statusLine.find(L"error: download incomplete"), std::wstring::npos) << Utf8(run.statusLine);
-    EXPECT_EQ(run.statusLine.find(L"reboot"), std::wstring::npos) << Utf8(run.statusLine);
+    EXPECT_NE(run.statusLine.find(L"error: download incomplete"), std::wstring::npos) << WideToUtf8(run.statusLine);
+    EXPECT_EQ(run.statusLine.find(L"reboot"), std::wstring::npos) << WideToUtf8(run.statusLine);
     EXPECT_FALSE(PathExists(dir / L"main_zanvo.zip"));
+}
+
+// The Part skipped every source but "http://": an https:// package was
+// reported as downloaded without a single request.
+TEST_F(VendorPortDownloads, HttpsSourceIsDownloadedNotSkipped) {
+    ScriptedQuestion question({RetryAnswer::Cancel});
+    const ScriptRun run = RunXml("<install><package name='p'><downloadfile src='" +
+                                 WideToUtf8(NetServiceTlsBase() + UniquePath(L"m.zip")) + "' dst='" +
+                                 WideToUtf8(dir / L"m.zip") + "'/></package></install>");
+    EXPECT_TRUE(IsCertificateRefusal(run.result)) << run.result;
+    EXPECT_EQ(question.Asked(), 1);
 }
 
 TEST_F(VendorPortDownloads, RunnerAsksOnTheConsole) {
     const std::wstring script = dir / L"s.xml";
-    WriteFileBytes(script, "<install><package name='p'><downloadfile src='" + Utf8(ClosedPortUrl(L"/m.zip")) +
-                               "' dst='" + Utf8(dir / L"m.zip") + "' attempt_val='zz'/></package></install>");
+    WriteFileBytes(script, "<install><package name='p'><downloadfile src='" + WideToUtf8(ClosedPortUrl(L"/m.zip")) +
+                               "' dst='" + WideToUtf8(dir / L"m.zip") + "' attempt_val='zz'/></package></install>");
     // One retry, then the end of input cancels.
     const ProcessOutput run =
         RunProcess(L"\"" + ProgramFolder() + L"\\zanvo-run.exe\" --poll 1000 \"" + script + L"\"", "r\n");

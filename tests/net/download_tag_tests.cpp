@@ -5,23 +5,18 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <thread>
-
 #include "common/result_codes.h"
 #include "common/text_conversion.h"
 #include "engine/run_values.h"
-#include "tests/net/scripted_question.h"
 #include "tests/net/service_client.h"
+#include "tests/net/user_actions.h"
 #include "tests/support/test_support.h"
 
 namespace {
 
-std::string Utf8(const std::wstring& text) { return WideToUtf8(text); }
-
 std::string DownloadScript(const std::wstring& src, const std::wstring& dst, const std::string& extra = "") {
-    return "<install errorscope='global'><package name='p'><downloadfile src='" + Utf8(src) + "' dst='" +
-           Utf8(dst) + "' " + extra + " errorscope='global'/></package></install>";
+    return "<install errorscope='global'><package name='p'><downloadfile src='" + WideToUtf8(src) + "' dst='" +
+           WideToUtf8(dst) + "' " + extra + " errorscope='global'/></package></install>";
 }
 
 TEST(DownloadTag, DownloadsAndCountsItsAttempt) {
@@ -31,7 +26,7 @@ TEST(DownloadTag, DownloadsAndCountsItsAttempt) {
     AttemptCounters()[0] = 7;
     const ScriptRun run =
         RunXml(DownloadScript(NetServiceBase() + path, dir.Path() + L"/Temp/qt.zip", "attempt_val='xx'"));
-    EXPECT_EQ(run.result, RESULT_SUCCESS) << Utf8(run.statusLine);
+    EXPECT_EQ(run.result, RESULT_SUCCESS) << WideToUtf8(run.statusLine);
     EXPECT_EQ(ReadFileBytes(dir / L"Temp\\qt.zip").size(), 1234u);
     EXPECT_EQ(AttemptCounters()[0].load(), 1);
 }
@@ -68,7 +63,7 @@ TEST(DownloadTag, DoesNothingWithoutAWebSourceOrADestinationTable) {
         EXPECT_EQ(RunXml(DownloadScript(c.src, c.dst)).result, RESULT_SUCCESS) << c.name;
         EXPECT_FALSE(PathExists(dir / L"a.zip")) << c.name;
     }
-    EXPECT_TRUE(RecordedRequestsFor(NetServiceBase(), Utf8(path)).empty());
+    EXPECT_TRUE(RecordedRequestsFor(NetServiceBase(), WideToUtf8(path)).empty());
 }
 
 TEST(DownloadTag, ChecksTheSha256Attribute) {
@@ -76,7 +71,7 @@ TEST(DownloadTag, ChecksTheSha256Attribute) {
     const std::wstring path = UniquePath(L"main.zip");
     const std::wstring digest = DefineRoute(NetServiceBase(), path, L"size=3000");
     const ScriptRun good =
-        RunXml(DownloadScript(NetServiceBase() + path, dir / L"good.zip", "sha256='" + Utf8(digest) + "'"));
+        RunXml(DownloadScript(NetServiceBase() + path, dir / L"good.zip", "sha256='" + WideToUtf8(digest) + "'"));
     EXPECT_EQ(good.result, RESULT_SUCCESS);
     EXPECT_EQ(ReadFileBytes(dir / L"good.zip").size(), 3000u);
 
@@ -85,8 +80,8 @@ TEST(DownloadTag, ChecksTheSha256Attribute) {
     EXPECT_FALSE(PathExists(dir / L"bad.zip"));
     // The optional attribute is not added to the tag's text when absent.
     const ScriptRun plain = RunXml(DownloadScript(L"", dir / L"x.zip"));
-    EXPECT_EQ(plain.currentText.find(L"sha256"), std::wstring::npos) << Utf8(plain.currentText);
-    EXPECT_NE(plain.currentText.find(L"attempt_val=\"\""), std::wstring::npos) << Utf8(plain.currentText);
+    EXPECT_EQ(plain.currentText.find(L"sha256"), std::wstring::npos) << WideToUtf8(plain.currentText);
+    EXPECT_NE(plain.currentText.find(L"attempt_val=\"\""), std::wstring::npos) << WideToUtf8(plain.currentText);
 }
 
 TEST(DownloadTag, AbortEndsTheRunAsAnAbortAndKeepsTheProcess) {
@@ -95,16 +90,14 @@ TEST(DownloadTag, AbortEndsTheRunAsAnAbortAndKeepsTheProcess) {
     DefineRoute(NetServiceBase(), path, L"size=200000&drip=2000:100");
     const std::string xml = DownloadScript(NetServiceBase() + path, dir / L"slow.zip");
     CXMLProcessor processor;
-    std::thread user([&] {
-        Sleep(800);
-        processor.RequestAbort();
-    });
-    const auto start = std::chrono::steady_clock::now();
-    const int32_t result = processor.ParseAndRun(xml.data(), xml.size());
-    user.join();
+    int32_t result = -1;
+    // RequestAbort, as the screens do it, is this same store.
+    const AbortOutcome abort =
+        AbortAfter(*processor.Progress(), 800, [&] { result = processor.ParseAndRun(xml.data(), xml.size()); });
+    EXPECT_EQ(abort.thrown, 0);
     EXPECT_EQ(result, RESULT_SUCCESS);
-    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 3.0);
-    EXPECT_EQ(processor.GetStatusLine().find(L"error"), std::wstring::npos) << Utf8(processor.GetStatusLine());
+    EXPECT_LT(abort.seconds, 3.0);
+    EXPECT_EQ(processor.GetStatusLine().find(L"error"), std::wstring::npos) << WideToUtf8(processor.GetStatusLine());
     EXPECT_FALSE(PathExists(dir / L"slow.zip"));
 }
 

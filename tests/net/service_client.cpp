@@ -41,6 +41,12 @@ std::wstring NetServiceTlsBase() {
     return base;
 }
 
+bool IsCertificateRefusal(int32_t code) {
+    return code == ERROR_INTERNET_INVALID_CA || code == ERROR_INTERNET_SEC_CERT_CN_INVALID ||
+           code == ERROR_INTERNET_SEC_CERT_DATE_INVALID || code == ERROR_INTERNET_SEC_INVALID_CERT ||
+           code == ERROR_INTERNET_SEC_CERT_ERRORS;
+}
+
 std::string HttpGetBody(const std::wstring& url) {
     InternetHandle session(InternetOpenW(L"zanvo tests", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
     InternetHandle request(session ? InternetOpenUrlW(session.get(), url.c_str(), nullptr, 0,

@@ -1,6 +1,7 @@
 #pragma once
 // The test run's local vendor services (ctest fixtures, tools/service) and
 // small WinINet helpers to steer them.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,10 @@
 std::wstring NetServiceBase();
 // Its TLS listener, with a self-signed certificate.
 std::wstring NetServiceTlsBase();
+
+// The WinINet codes of a refused server certificate: what the TLS listener's
+// self-signed certificate gives, and only a real TLS handshake can give.
+bool IsCertificateRefusal(int32_t code);
 
 // GET with WinINet; the body, or an empty text after a failure the test reports.
 std::string HttpGetBody(const std::wstring& url);

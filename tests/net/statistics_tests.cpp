@@ -18,8 +18,6 @@
 
 namespace {
 
-std::string Utf8(const std::wstring& text) { return WideToUtf8(text); }
-
 std::tm TimeOfDay(int hour, int minute, int second) {
     std::tm t{};
     t.tm_hour = hour;
@@ -42,7 +40,7 @@ TEST(ReportTexts, UrlEncodeTable) {
         {L"\u00e4\u20ac", L"%C3%A4%E2%82%AC"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(UrlEncode(c.text), c.encoded) << Utf8(c.text);
+        EXPECT_EQ(UrlEncode(c.text), c.encoded) << WideToUtf8(c.text);
     }
 }
 
@@ -87,7 +85,8 @@ TEST(ReportTexts, ElapsedSecondsTable) {
 
 TEST(ReportTexts, ReportUrls) {
     const ReportIdentity identity{L"upd", L"7", L"925759", L"{U-1}"};
-    EXPECT_EQ(BuildLaunchReportUrl(L"http://s", identity), L"http://s/upd_launch?build_id=7&channel_id=925759&uid={U-1}");
+    EXPECT_EQ(BuildLaunchReportUrl(L"http://s", identity),
+              L"http://s/upd_launch?build_id=7&channel_id=925759&uid={U-1}");
     EXPECT_EQ(BuildOutcomeReportUrl(L"http://s", OutcomeReport::Cancel, ReportIdentity(), L"titl", L"disk full!",
                                     L"D00000000AI0001T"),
               L"http://s/inst_cancel?build_id=100&channel_id=925759&uid=&usage=titli&extradata="
@@ -99,7 +98,8 @@ TEST(ReportTexts, ReportUrls) {
 
 TEST(ReportTexts, LongDetailIsCutAtWholeEscapesAndKeepsTheSummary) {
     const std::wstring summary = L"D01020304AI0005T";
-    for (const std::wstring& detail : {std::wstring(2000, L'a'), std::wstring(700, L' '), L"x" + std::wstring(700, L' ')}) {
+    for (const std::wstring& detail :
+         {std::wstring(2000, L'a'), std::wstring(700, L' '), L"x" + std::wstring(700, L' ')}) {
         const std::wstring url =
             BuildOutcomeReportUrl(L"http://s", OutcomeReport::Cancel, ReportIdentity(), L"inpr", detail, summary);
         EXPECT_LE(url.size(), kMaxReportUrlChars);
@@ -131,6 +131,10 @@ TEST(SendPing, AnswersStatusesAndFailures) {
     // The answer is not looked at: an error status is still delivered.
     EXPECT_EQ(SendPing(base + missing), 0);
     EXPECT_EQ(SendPing(ClosedPortUrl(L"/inst_start")), ERROR_INTERNET_CANNOT_CONNECT);
+    // An https:// service is spoken to over TLS: the self-signed certificate
+    // of the local TLS listener is refused.
+    const int32_t secure = SendPing(NetServiceTlsBase() + L"/inst_start");
+    EXPECT_TRUE(IsCertificateRefusal(secure)) << secure;
     const std::vector<std::string> seen = RecordedRequests(base);
     EXPECT_NE(std::find(seen.begin(), seen.end(), "/inst_start?build_id=1"), seen.end());
 }
@@ -151,7 +155,7 @@ TEST(SendPing, GivesUpOnASilentServiceAfterTenSeconds) {
 
 std::string TagScript(const std::string& tag, const std::string& type, const std::wstring& text) {
     std::string escaped;
-    for (char c : Utf8(text)) {
+    for (char c : WideToUtf8(text)) {
         escaped += c == '&' ? std::string("&amp;") : std::string(1, c);
     }
     return "<install><package name='p'><" + tag + " type='" + type + "'>" + escaped + "</" + tag +
@@ -184,10 +188,10 @@ TEST(StatisticTags, TypeAndTextTable) {
         const ScriptRun run = RunXml(TagScript(c.tag, c.type, c.text));
         EXPECT_EQ(run.result, c.result) << c.name;
     }
-    EXPECT_EQ(RecordedRequestsFor(base, Utf8(start)), std::vector<std::string>{Utf8(start)});
-    EXPECT_EQ(RecordedRequestsFor(base, Utf8(upper)).size(), 1u);
-    EXPECT_TRUE(RecordedRequestsFor(base, Utf8(other)).empty());
-    EXPECT_TRUE(RecordedRequestsFor(base, Utf8(runtime)).empty());
+    EXPECT_EQ(RecordedRequestsFor(base, WideToUtf8(start)), std::vector<std::string>{WideToUtf8(start)});
+    EXPECT_EQ(RecordedRequestsFor(base, WideToUtf8(upper)).size(), 1u);
+    EXPECT_TRUE(RecordedRequestsFor(base, WideToUtf8(other)).empty());
+    EXPECT_TRUE(RecordedRequestsFor(base, WideToUtf8(runtime)).empty());
 }
 
 TEST(StatisticTags, ShowTheHostWhileConnecting) {
@@ -196,12 +200,12 @@ TEST(StatisticTags, ShowTheHostWhileConnecting) {
     // address without one after that shows whole.
     const ScriptRun statistic = RunXml(TagScript("statistic", "url", base + UniquePath(L"inst_start")));
     EXPECT_EQ(statistic.statusLine.rfind(L"action:Connect to " + base + L"; name:Downloading...;", 0), 0u)
-        << Utf8(statistic.statusLine);
+        << WideToUtf8(statistic.statusLine);
     const ScriptRun runtime = RunXml(TagScript("runtimeParamStatistic", "url", base + UniquePath(L"inst_complete")));
-    EXPECT_EQ(runtime.statusLine.rfind(L"action:Connect to " + base + L";", 0), 0u) << Utf8(runtime.statusLine);
+    EXPECT_EQ(runtime.statusLine.rfind(L"action:Connect to " + base + L";", 0), 0u) << WideToUtf8(runtime.statusLine);
     const ScriptRun shortText = RunXml(TagScript("statistic", "url", L"http://127.0.0.1:1"));
     EXPECT_EQ(shortText.statusLine.rfind(L"action:Connect to http://127.0.0.1:1;", 0), 0u)
-        << Utf8(shortText.statusLine);
+        << WideToUtf8(shortText.statusLine);
 }
 
 TEST(StatisticTags, RuntimeParamStatisticAppendsTheRunSummary) {
@@ -213,9 +217,9 @@ TEST(StatisticTags, RuntimeParamStatisticAppendsTheRunSummary) {
     AttemptCounters()[3] = 0;
     const ScriptRun run = RunXml(TagScript("runtimeParamStatistic", "url", base + path));
     EXPECT_EQ(run.result, RESULT_SUCCESS);
-    const std::vector<std::string> seen = RecordedRequestsFor(base, Utf8(path));
+    const std::vector<std::string> seen = RecordedRequestsFor(base, WideToUtf8(path));
     ASSERT_EQ(seen.size(), 1u);
-    const std::string head = Utf8(path) + "&extradata=D01000200AI";
+    const std::string head = WideToUtf8(path) + "&extradata=D01000200AI";
     EXPECT_EQ(seen[0].rfind(head, 0), 0u) << seen[0];
     EXPECT_EQ(seen[0].size(), head.size() + 5) << seen[0];
     EXPECT_EQ(seen[0].back(), 'T');

@@ -7,10 +7,10 @@
 
 #include <chrono>
 #include <cstdio>
+#include <future>
 #include <iostream>
 #include <iterator>
 #include <string>
-#include <future>
 
 #include "common/result_codes.h"
 #include "common/text_conversion.h"

@@ -1,6 +1,11 @@
-#include "tests/net/scripted_question.h"
+#include "tests/net/user_actions.h"
+
+#include <windows.h>
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -32,3 +37,20 @@ ScriptedQuestion::ScriptedQuestion(std::vector<RetryAnswer> answers, std::functi
 }
 
 ScriptedQuestion::~ScriptedQuestion() { SetRetryQuestion(UnexpectedQuestion); }
+
+AbortOutcome AbortAfter(CMainProgress& progress, unsigned long delayMs, const std::function<void()>& work) {
+    std::thread user([&] {
+        Sleep(delayMs);
+        progress.abortState = 2;
+    });
+    AbortOutcome outcome;
+    const auto start = std::chrono::steady_clock::now();
+    try {
+        work();
+    } catch (int code) {
+        outcome.thrown = code;
+    }
+    outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    user.join();
+    return outcome;
+}
