@@ -67,6 +67,8 @@ std::wstring SystemMessageText(int32_t code) {
 
 }  // namespace
 
+int32_t LastErrorResult() { return static_cast<int32_t>(GetLastError()); }
+
 std::string ResultName(int32_t code) {
     const OwnResult* own = FindOwnResult(code);
     return own != nullptr ? own->name : std::string();

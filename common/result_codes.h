@@ -22,6 +22,9 @@ constexpr int32_t RESULT_DOWNLOAD_REFUSED = -8;
 constexpr int32_t RESULT_DOWNLOAD_DAMAGED = -9;
 constexpr int32_t RESULT_CONNECTION_FAILED = -16;
 
+// The calling thread's last system error (GetLastError) as a result code.
+int32_t LastErrorResult();
+
 // The name of an own code ("RESULT_ABORTED"), or an empty text for other codes.
 std::string ResultName(int32_t code);
 

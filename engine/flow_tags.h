@@ -20,11 +20,10 @@ public:
     void Process() override;
 };
 
-class CPackageGroupHandler : public TagHandlerOf<CPackageGroupHandler> {
+class CPackageGroupHandler : public ContainerHandlerOf<CPackageGroupHandler> {
 public:
     static constexpr const wchar_t* kTagName = L"PackageGroup";
-    using TagHandlerOf::TagHandlerOf;
-    void Process() override { ExecuteChildren(); }
+    using ContainerHandlerOf::ContainerHandlerOf;
 };
 
 // Succeeds when every named package of the root has succeeded (or not yet
@@ -54,16 +53,14 @@ public:
     void Process() override;
 };
 
-class C0Handler : public TagHandlerOf<C0Handler> {
+class C0Handler : public ContainerHandlerOf<C0Handler> {
 public:
     static constexpr const wchar_t* kTagName = L"0";
-    using TagHandlerOf::TagHandlerOf;
-    void Process() override { ExecuteChildren(); }
+    using ContainerHandlerOf::ContainerHandlerOf;
 };
 
-class C1Handler : public TagHandlerOf<C1Handler> {
+class C1Handler : public ContainerHandlerOf<C1Handler> {
 public:
     static constexpr const wchar_t* kTagName = L"1";
-    using TagHandlerOf::TagHandlerOf;
-    void Process() override { ExecuteChildren(); }
+    using ContainerHandlerOf::ContainerHandlerOf;
 };

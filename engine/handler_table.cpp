@@ -2,6 +2,11 @@
 
 #include "engine/flow_tags.h"
 #include "files/download_tag.h"
+#include "files/file_tags.h"
+#include "files/unpack_tags.h"
+#include "system/process_tags.h"
+#include "system/registry_tags.h"
+#include "system/shortcut_tag.h"
 #include "system/statistic_tags.h"
 
 namespace {
@@ -28,13 +33,25 @@ const HandlerFactory kHandlerTable[] = {
     &Make<CPackageHandler>,
     &Make<CPackageGroupHandler>,
     &Make<CStatisticHandler>,
+    &Make<CKillprocessHandler>,
+    &Make<CCopyfileHandler>,
+    &Make<CExecHandler>,
+    &Make<CRegistryHandler>,
     &MakeDependencies,
     &Make<CDependencyHandler>,
+    &Make<CUnpackHandler>,
+    &Make<CUnpackFileHandler>,
+    &Make<CRegdllHandler>,
     &Make<CCheckexistHandler>,
     &Make<C0Handler>,
     &Make<C1Handler>,
+    &Make<CCreatelinkHandler>,
+    &Make<CCreatedirHandler>,
+    &Make<CDeleteHandler>,
+    &Make<CDeleteFileHandler>,
     &Make<CDownloadFileHandler>,
     &Make<CRuntimeParamStatisticHandler>,
+    &Make<CRegistryVersionHandler>,
 };
 
 }  // namespace

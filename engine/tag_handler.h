@@ -83,3 +83,12 @@ public:
         throw -1;
     }
 };
+
+// A container that runs its children with the generic loop (packagegroup and
+// the branches 0 and 1).
+template <class T>
+class ContainerHandlerOf : public TagHandlerOf<T> {
+public:
+    using TagHandlerOf<T>::TagHandlerOf;
+    void Process() override { this->ExecuteChildren(); }
+};

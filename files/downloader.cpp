@@ -8,11 +8,14 @@
 #include <thread>
 #include <vector>
 
-#include "common/ci_string.h"
 #include "common/result_codes.h"
-#include "files/download_target.h"
+#include "files/delete_operations.h"
+#include "files/folder_operations.h"
 #include "files/internet_handle.h"
+#include "files/path_functions.h"
+#include "files/private_level.h"
 #include "files/sha256_digest.h"
+#include "files/unique_handle.h"
 
 namespace {
 
@@ -36,13 +39,6 @@ int64_t NowMs() {
         .count();
 }
 
-int32_t LastError() { return static_cast<int32_t>(GetLastError()); }
-
-struct FileCloser {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using FileHandle = std::unique_ptr<void, FileCloser>;
-
 // One transfer, shared by the caller, the reader and the watchdog. The reader
 // may outlive the call: a read blocked on a silent server does not always end
 // when its request is closed. So everything it touches lives here, and once
@@ -51,7 +47,7 @@ struct Transfer {
     HINTERNET request = nullptr;
     ProgressLevel* progress = nullptr;
     std::optional<int64_t> expected;  // the announced length, if any
-    FileHandle file;
+    UniqueHandle file;
     std::optional<Sha256Digest> digest;
 
     std::mutex lock;
@@ -87,7 +83,7 @@ int32_t ReadBody(Transfer& transfer) {
         DWORD read = 0;
         const int64_t started = NowMs();
         const BOOL ok = InternetReadFile(transfer.request, buffer.data(), block, &read);
-        const int32_t error = LastError();
+        const int32_t error = LastErrorResult();
         block = NextBlockBytes(block, NowMs() - started);
         std::lock_guard<std::mutex> guard(transfer.lock);
         if (transfer.stopped) {
@@ -102,7 +98,7 @@ int32_t ReadBody(Transfer& transfer) {
         }
         DWORD written = 0;
         if (!WriteFile(transfer.file.get(), buffer.data(), read, &written, nullptr)) {
-            return LastError();
+            return LastErrorResult();
         }
         if (written < read) {
             return RESULT_GENERAL_ERROR;
@@ -227,9 +223,28 @@ int32_t CheckStatus(HINTERNET request) {
     DWORD status = 0;
     DWORD size = sizeof(status);
     if (!HttpQueryInfoW(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr)) {
-        return LastError();
+        return LastErrorResult();
     }
     return status >= 200 && status < 300 ? RESULT_SUCCESS : RESULT_DOWNLOAD_REFUSED;
+}
+
+struct DownloadTarget {
+    std::wstring folder;  // empty: the current directory
+    std::wstring name;    // empty: the server names the file
+};
+
+// An existing folder keeps the server's name; any other non-empty path names
+// the file itself.
+DownloadTarget ChooseDownloadTarget(const std::wstring& dst) {
+    if (dst.empty()) {
+        return {};
+    }
+    const DWORD attributes = GetFileAttributesW(dst.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        return {dst, std::wstring()};
+    }
+    auto [folder, name] = SplitPath(dst);
+    return {std::move(folder), std::move(name)};
 }
 
 std::wstring CurrentDirectory() {
@@ -246,11 +261,11 @@ int32_t Fetch(const std::wstring& url, ProgressLevel& progress, const std::wstri
     }
     InternetHandle session(InternetOpenW(kUserAgent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
     if (!session) {
-        return LastError();
+        return LastErrorResult();
     }
     InternetHandle request(InternetOpenUrlW(session.get(), url.c_str(), nullptr, 0, kOpenUrlFlags, 0));
     if (!request) {
-        return LastError();
+        return LastErrorResult();
     }
     TouchActivity();
     int32_t result = CheckStatus(request.get());
@@ -266,17 +281,17 @@ int32_t Fetch(const std::wstring& url, ProgressLevel& progress, const std::wstri
         std::wstring location;
         if (QueryHeader(request.get(), HTTP_QUERY_LOCATION, location)) {
             progress.SetItemName(location);
-            target.name = NameOfPath(location);
+            target.name = NamePart(location);
         }
         if (target.name.empty()) {
             target.name = kDefaultFileName;
         }
     }
-    const std::wstring final = JoinFolderAndName(target.folder, target.name);
+    const std::wstring final = EnsureTrailingSeparator(target.folder) + target.name;
     progress.SetTargetPath(final);
     const std::wstring temporary = final + kTemporarySuffix;
 
-    result = CreateTargetFolder(target.folder);
+    result = CreateDirectoryPath(target.folder);
     progress.SetCode(result);
     if (result != RESULT_SUCCESS) {
         return result;
@@ -299,12 +314,11 @@ int32_t Fetch(const std::wstring& url, ProgressLevel& progress, const std::wstri
             return transfer->digest->Status();
         }
     }
-    const HANDLE created = CreateFileW(temporary.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (created == INVALID_HANDLE_VALUE) {
-        return LastError();
+    transfer->file = AdoptFileHandle(CreateFileW(temporary.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!transfer->file) {
+        return LastErrorResult();
     }
-    transfer->file.reset(created);
     result = RunTransfer(transfer, request);
     transfer->file.reset();
     OutputDebugStringW(L"IODownloadFileHlp 6\n");
@@ -324,9 +338,10 @@ int32_t Fetch(const std::wstring& url, ProgressLevel& progress, const std::wstri
     }
     // A file in use that could only be moved aside leaves the body in the
     // temporary file; the next attempt finds the path free.
-    result = ClearOldTarget(final);
+    PrivateLevel replacing;
+    result = DeleteFileOrDefer(final, replacing);
     if (result == RESULT_SUCCESS && !MoveFileW(temporary.c_str(), final.c_str())) {
-        result = LastError();
+        result = LastErrorResult();
     }
     return result;
 }
@@ -336,10 +351,6 @@ int32_t Fetch(const std::wstring& url, ProgressLevel& progress, const std::wstri
 void TouchActivity() { g_lastActivityMs = NowMs(); }
 
 void RaisePendingAbort(ProgressLevel& progress) { progress.AddDone(0); }
-
-bool IsWebAddress(std::wstring_view source) {
-    return ToCi(source.substr(0, 7)) == L"http://" || ToCi(source.substr(0, 8)) == L"https://";
-}
 
 int32_t DownloadFile(const std::wstring& url, ProgressLevel& progress, const std::wstring& dst,
                      const std::wstring& sha256) {
@@ -370,7 +381,7 @@ int32_t DownloadWithProgress(const std::wstring& dst, ProgressLevel& progress, c
     progress.Reset();
     {
         std::lock_guard<std::recursive_mutex> guard(progress.Lock());
-        const std::wstring name = NameOfPath(dst);
+        const std::wstring name = NamePart(dst);
         progress.Describe(ACTION_DOWNLOAD, {name});
         progress.SetState(1);
     }

@@ -6,7 +6,6 @@
 // watchdog ends it after more than 20 seconds without data.
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 #include "engine/main_progress.h"
 
@@ -33,7 +32,3 @@ void TouchActivity();
 // Throws the user's abort when one is pending, like every progress report;
 // for the places where a download waits without reporting bytes.
 void RaisePendingAbort(ProgressLevel& progress);
-
-// "http://" and "https://" addresses (any case): the sources the downloader
-// takes.
-bool IsWebAddress(std::wstring_view source);

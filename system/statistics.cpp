@@ -4,6 +4,7 @@
 
 #include <mutex>
 
+#include "common/result_codes.h"
 #include "engine/run_values.h"
 #include "files/internet_handle.h"
 #include "system/service_url.h"
@@ -12,8 +13,6 @@ namespace {
 
 constexpr DWORD kPingLimitMs = 10000;
 constexpr DWORD kRequestFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE;
-
-int32_t LastError() { return static_cast<int32_t>(GetLastError()); }
 
 void LimitWaits(HINTERNET handle) {
     DWORD limit = kPingLimitMs;
@@ -36,7 +35,7 @@ void SendOutcomeReport(OutcomeReport kind, std::wstring_view usage, std::wstring
 int32_t SendPing(const std::wstring& url) {
     InternetHandle session(InternetOpenW(kUserAgent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
     if (!session) {
-        return LastError();
+        return LastErrorResult();
     }
     URL_COMPONENTSW parts{};
     parts.dwStructSize = sizeof(parts);
@@ -44,7 +43,7 @@ int32_t SendPing(const std::wstring& url) {
     parts.dwUrlPathLength = 1;
     parts.dwExtraInfoLength = 1;
     if (!InternetCrackUrlW(url.c_str(), 0, 0, &parts)) {
-        return LastError();
+        return LastErrorResult();
     }
     const std::wstring host(parts.lpszHostName, parts.dwHostNameLength);
     const std::wstring object = std::wstring(parts.lpszUrlPath, parts.dwUrlPathLength) +
@@ -56,18 +55,18 @@ int32_t SendPing(const std::wstring& url) {
     InternetHandle connection(
         InternetConnectW(session.get(), host.c_str(), parts.nPort, nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0));
     if (!connection) {
-        return LastError();
+        return LastErrorResult();
     }
     LimitWaits(connection.get());
     const DWORD flags = kRequestFlags | (parts.nScheme == INTERNET_SCHEME_HTTPS ? INTERNET_FLAG_SECURE : 0);
     InternetHandle request(
         HttpOpenRequestW(connection.get(), L"GET", object.c_str(), nullptr, nullptr, nullptr, flags, 0));
     if (!request) {
-        return LastError();
+        return LastErrorResult();
     }
     LimitWaits(request.get());
     if (!HttpSendRequestW(request.get(), nullptr, 0, nullptr, 0)) {
-        return LastError();
+        return LastErrorResult();
     }
     return 0;
 }

@@ -1,0 +1,12 @@
+#pragma once
+// Restarting the system when the user accepts the restart that a deferred
+// operation needs.
+#include <windows.h>
+
+// The call that finally restarts; tests replace it, since under Wine a real
+// restart would end every process of the prefix.
+using ExitWindowsCall = BOOL(WINAPI*)(UINT flags, DWORD reason);
+
+// Enables the shutdown privilege and, only when it really was enabled,
+// restarts with EWX_REBOOT | EWX_FORCEIFHUNG for a planned upgrade.
+void RebootSystem(ExitWindowsCall exitWindows = ExitWindowsEx);
