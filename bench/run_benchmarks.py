@@ -5,6 +5,8 @@ import os
 import subprocess
 import sys
 
+import download_bench
+
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 BIN = os.path.join(ROOT, "build", "win64", "bin")
 
@@ -12,11 +14,12 @@ BIN = os.path.join(ROOT, "build", "win64", "bin")
 TARGETS = {
     ("engine walk+execute", "10,000 tags"): (50.0, "< 50 ms"),
     ("engine walk+execute", "100,000 / 10,000"): (12.0, "<= 12 x"),
+    (download_bench.ENTRY, "curl / DownloadWithProgress"): (2.0, "<= 2 x (half of curl's speed)"),
 }
 
 
-def run_program(name):
-    out = subprocess.run([os.path.join(ROOT, "scripts", "wine"), os.path.join(BIN, name + ".exe")],
+def run_program(name, *args):
+    out = subprocess.run([os.path.join(ROOT, "scripts", "wine"), os.path.join(BIN, name + ".exe"), *args],
                          check=True, capture_output=True, text=True).stdout
     rows = []
     for line in out.splitlines():
@@ -26,11 +29,18 @@ def run_program(name):
     return rows
 
 
+# Benchmarks that need more than their program: name -> rows.
+BENCHMARKS = {
+    "engine_bench": lambda: run_program("engine_bench"),
+    "net_bench": lambda: download_bench.run(run_program, os.path.dirname(BIN)),
+}
+
+
 def main():
-    programs = sys.argv[1:] or ["engine_bench"]
+    programs = sys.argv[1:] or list(BENCHMARKS)
     rows = []
     for program in programs:
-        rows.extend(run_program(program))
+        rows.extend(BENCHMARKS[program]() if program in BENCHMARKS else run_program(program))
     failed = False
     header = ("entry", "measure", "value", "target", "verdict")
     table = [header]

@@ -19,6 +19,9 @@ const OwnResult kOwnResults[] = {
     {RESULT_ABORTED, "RESULT_ABORTED", L"aborted by user"},
     {RESULT_UNKNOWN_EXCEPTION, "RESULT_UNKNOWN_EXCEPTION", L"unknown exception"},
     {RESULT_REBOOT_PENDING, "RESULT_REBOOT_PENDING", L""},
+    {RESULT_DOWNLOAD_INCOMPLETE, "RESULT_DOWNLOAD_INCOMPLETE", L"download incomplete"},
+    {RESULT_DOWNLOAD_REFUSED, "RESULT_DOWNLOAD_REFUSED", L"server refused the download"},
+    {RESULT_DOWNLOAD_DAMAGED, "RESULT_DOWNLOAD_DAMAGED", L"downloaded file is damaged"},
     {RESULT_CONNECTION_FAILED, "RESULT_CONNECTION_FAILED", L"no Internet connection"},
 };
 
@@ -63,6 +66,8 @@ std::wstring SystemMessageText(int32_t code) {
 }
 
 }  // namespace
+
+int32_t LastErrorResult() { return static_cast<int32_t>(GetLastError()); }
 
 std::string ResultName(int32_t code) {
     const OwnResult* own = FindOwnResult(code);

@@ -1,12 +1,14 @@
 #include "engine/handler_table.h"
 
 #include "engine/flow_tags.h"
+#include "files/download_tag.h"
 #include "files/file_tags.h"
 #include "files/unpack_tags.h"
 #include "system/list_entry_tag.h"
 #include "system/process_tags.h"
 #include "system/registry_tags.h"
 #include "system/shortcut_tag.h"
+#include "system/statistic_tags.h"
 
 namespace {
 
@@ -31,6 +33,7 @@ HandlerPtr MakeDependencies(const HandlerContext& context) {
 const HandlerFactory kHandlerTable[] = {
     &Make<CPackageHandler>,
     &Make<CPackageGroupHandler>,
+    &Make<CStatisticHandler>,
     &Make<CKillprocessHandler>,
     &Make<CCopyfileHandler>,
     &Make<CExecHandler>,
@@ -47,6 +50,8 @@ const HandlerFactory kHandlerTable[] = {
     &Make<CCreatedirHandler>,
     &Make<CDeleteHandler>,
     &Make<CDeleteFileHandler>,
+    &Make<CDownloadFileHandler>,
+    &Make<CRuntimeParamStatisticHandler>,
     &Make<CRegistryVersionHandler>,
     &Make<CRemoveListEntryHandler>,
 };

@@ -18,6 +18,9 @@ TEST(ResultCodes, OwnCodesTable) {
         {-4, "RESULT_ABORTED", L"aborted by user"},
         {-5, "RESULT_UNKNOWN_EXCEPTION", L"unknown exception"},
         {-6, "RESULT_REBOOT_PENDING", L""},
+        {-7, "RESULT_DOWNLOAD_INCOMPLETE", L"download incomplete"},
+        {-8, "RESULT_DOWNLOAD_REFUSED", L"server refused the download"},
+        {-9, "RESULT_DOWNLOAD_DAMAGED", L"downloaded file is damaged"},
         {-16, "RESULT_CONNECTION_FAILED", L"no Internet connection"},
     };
     for (const Case& c : cases) {

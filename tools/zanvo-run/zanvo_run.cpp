@@ -1,19 +1,21 @@
 // zanvo-run [--poll MS] [--current] SCRIPT
 // Runs SCRIPT (or standard input for "-") on a worker thread exactly as the
-// progress screens do, printing each new status line while it runs.
+// progress screens do, printing each new status line while it runs. When a
+// download keeps failing, its Retry/Cancel question is asked on the console.
 #include <fcntl.h>
 #include <io.h>
 
 #include <chrono>
 #include <cstdio>
+#include <future>
 #include <iostream>
 #include <iterator>
 #include <string>
-#include <future>
 
 #include "common/result_codes.h"
 #include "common/text_conversion.h"
 #include "engine/xml_processor.h"
+#include "files/download_retries.h"
 
 namespace {
 
@@ -53,6 +55,17 @@ void PrintLine(const std::string& prefix, const std::wstring& text) {
     fflush(stdout);
 }
 
+// A line starting with "r" retries; anything else, or the end of input,
+// cancels.
+RetryAnswer AskOnConsole() {
+    PrintLine("question: ", std::wstring(kConnectionQuestionText) + L" [r = retry, anything else = cancel]");
+    std::string line;
+    if (!std::getline(std::cin, line)) {
+        return RetryAnswer::Cancel;
+    }
+    return !line.empty() && (line[0] == 'r' || line[0] == 'R') ? RetryAnswer::Retry : RetryAnswer::Cancel;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -69,6 +82,7 @@ int wmain(int argc, wchar_t** argv) {
         input.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
     }
 
+    SetRetryQuestion(AskOnConsole);
     CXMLProcessor processor;
     std::future<void> worker = std::async(std::launch::async, [&] {
         if (options.script == L"-") {
