@@ -1,8 +1,8 @@
 #include "files/file_tags.h"
 
-#include "common/result_codes.h"
 #include "files/copy_operations.h"
 #include "files/delete_operations.h"
+#include "files/download_retries.h"
 #include "files/embedded_resource.h"
 #include "files/folder_operations.h"
 #include "files/source_location.h"
@@ -29,8 +29,8 @@ void CCopyfileHandler::Process() {
                                                  L"res://setup.zip");
             break;
         case SourceKind::Url:
-            // The copy-download loop (DownloadWithRetries, not counting) goes here.
-            result = RESULT_ATTRIBUTE_NOT_SUPPORTED;
+            // The download tag's loop, without its attempt counters.
+            result = DownloadWithRetries(src, dst, level, AttemptCounting{}, ToWide(GetAttribute(L"sha256")));
             break;
         case SourceKind::Bundle:
             result = ExtractResourceWithProgress(level, dst, ParseResourceId(resid, 0), L"res://bundle.bin");

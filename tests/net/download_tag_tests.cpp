@@ -102,3 +102,48 @@ TEST(DownloadTag, AbortEndsTheRunAsAnAbortAndKeepsTheProcess) {
 }
 
 }  // namespace
+
+namespace {
+
+std::string CopyScript(const std::wstring& src, const std::wstring& dst, const std::string& extra = "") {
+    return "<install><package name='p'><copyfile src='" + WideToUtf8(src) + "' dst='" + WideToUtf8(dst) + "' " +
+           extra + "/></package></install>";
+}
+
+// copyfile runs the same loop for a web source, without the counters.
+TEST(CopyfileFromTheWeb, DownloadsWithoutCountingAndChecksItsSha256) {
+    TempDir dir(L"copy");
+    const std::wstring path = UniquePath(L"tlb.zip");
+    const std::wstring digest = DefineRoute(NetServiceBase(), path, L"size=4321");
+    for (auto& counter : AttemptCounters()) {
+        counter = 5;
+    }
+    std::wstring upper = NetServiceBase() + path;
+    upper.replace(0, 4, L"HTTP");
+    EXPECT_EQ(RunXml(CopyScript(upper, dir / L"a.zip", "attempt_val='xx'")).result, RESULT_SUCCESS);
+    EXPECT_EQ(ReadFileBytes(dir / L"a.zip").size(), 4321u);
+    for (auto& counter : AttemptCounters()) {
+        EXPECT_EQ(counter.load(), 5);
+    }
+    EXPECT_EQ(RunXml(CopyScript(NetServiceBase() + path, dir / L"b.zip", "sha256='" + WideToUtf8(digest) + "'")).result,
+              RESULT_SUCCESS);
+    std::wstring wrong = digest;
+    wrong[0] = wrong[0] == L'0' ? L'1' : L'0';
+    ScriptedQuestion cancel({RetryAnswer::Cancel});
+    EXPECT_EQ(RunXml(CopyScript(NetServiceBase() + path, dir / L"c.zip", "sha256='" + WideToUtf8(wrong) + "'")).result,
+              RESULT_DOWNLOAD_DAMAGED);
+    EXPECT_FALSE(PathExists(dir / L"c.zip"));
+    EXPECT_EQ(cancel.Asked(), 1);
+}
+
+TEST(CopyfileFromTheWeb, HttpsGoesOverTls) {
+    TempDir dir(L"copy");
+    const std::wstring path = UniquePath(L"secure.zip");
+    DefineRoute(NetServiceBase(), path, L"size=10");  // both listeners share the routes
+    ScriptedQuestion cancel({RetryAnswer::Cancel});
+    const ScriptRun run = RunXml(CopyScript(NetServiceTlsBase() + path, dir / L"s.zip"));
+    EXPECT_TRUE(IsCertificateRefusal(run.result)) << run.result;
+    EXPECT_FALSE(PathExists(dir / L"s.zip"));
+}
+
+}  // namespace
