@@ -15,6 +15,7 @@
 #include "system/file_version.h"
 #include "system/platform_facts.h"
 #include "system/registry_access.h"
+#include "system/statistics.h"
 
 namespace {
 
@@ -121,7 +122,12 @@ InstallerState& GetInstallerState() {
     // A function-local static is created once even when several threads ask
     // at the same time; the others wait for it.
     static ProcessInstallerState instance;
-    static const bool started = (StartTime(), true);
+    static const bool started = [] {
+        StartTime();
+        const InstallerState& s = instance.state;
+        SetReportIdentity(ReportIdentity{s.isUpdate ? L"upd" : L"inst", s.buildId, s.installerChannelId, s.uid});
+        return true;
+    }();
     (void)started;
     return instance.state;
 }
