@@ -152,10 +152,13 @@ private:
         doc_.Add(product, "runtimeParamStatistic", {{"type", L"url"}, {"errorscope", L"ignore"}},
                  Base(L"/%RUN_TYPE%_complete?build_id=%BUILD_ID%&channel_id=%INSTALLER_CHANNEL_ID%&uid=%ZANVO_UID%"
                       L"&toolbar=%TOOLBAR_MASK%"));
-        // An unread machine Path is never replaced by the destination alone.
-        if (c_.pathmissing && !in_.context.machinePath.empty()) {
-            Registry(product, kMachinePathValue, L"REG_EXPAND_SZ",
-                     in_.context.machinePath + L";" + Destination(in_.state, c_.admin));
+        // Appended at run time to the value as it is then: rewriting the whole
+        // Path from this document would expand its %NAME% references and
+        // could replace an unread Path by the destination alone.
+        if (c_.pathmissing) {
+            doc_.Add(product, "listentry",
+                     {{"action", L"add"}, {"valname", kMachinePathValue}, {"valtype", L"REG_EXPAND_SZ"},
+                      {"entry", Destination(in_.state, c_.admin)}});
         }
     }
 

@@ -20,12 +20,9 @@ struct InstallerState {
     std::wstring buildId;
     std::wstring buildName;
     std::wstring uid;
-    // Kept in UTF-16: the ANSI code page would corrupt every entry holding a
-    // character outside it, and the undo script writes this value back.
+    // The machine Path at start, kept in UTF-16: the ANSI code page would
+    // corrupt every entry holding a character outside it.
     std::wstring pathAtStart;
-    // Whether the machine Path could be read at start; an unread value must
-    // never be written back.
-    bool pathAtStartRead = false;
     std::array<int32_t, 4> installedVersion{};
     bool replaceUserInstall = false;
 };

@@ -107,7 +107,6 @@ std::wstring DefaultMachineDestination() {
 InstallerState LoadInstallerState() {
     InstallerState state;
     state.pathAtStart = ReadMachinePath();
-    state.pathAtStartRead = !state.pathAtStart.empty();
     LoadInstallFolders(state);
     LoadIdentity(state);
     if (!state.uidKnown) {

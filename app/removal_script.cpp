@@ -64,6 +64,10 @@ private:
                      {{"path", setup}, {"param", L"/uninstall"}, {"hidden", L"true"}, {"timeout", L"-1"},
                       {"errorscope", L"ignore"}});
         }
+        if (c_.admin) {
+            // The runtime installer the installation downloaded goes too.
+            Delete(product, L"%CommonProgramFiles%/vcredist.exe");
+        }
         for (const wchar_t* path :
              {L"%ALL_USERS_DESKTOP%/Zanvo Archiver.lnk", L"%ALL_USERS_START_MENU_PROGRAMS%/Zanvo Archiver",
               L"%USER_DESKTOP%/Zanvo Archiver.lnk", L"%USER_START_MENU_PROGRAMS%/Zanvo Archiver", L"%INSTALL_XML_FILE%",
@@ -74,20 +78,15 @@ private:
     }
 
     // Only an installation that appended the destination to the machine Path
-    // touches it again. Uninstalling takes out exactly that entry, keeping
-    // whatever else changed since; undoing right after a failed installation
-    // writes back the value read at start, when it was read.
+    // touches it again, and takes out exactly that entry: every other change
+    // made since, and the value's %NAME% references, stay as they are.
     void WritePathRestore(XMLElement* product) {
-        if (!c_.pathmissing || in_.context.machinePath.empty()) {
+        if (!c_.pathmissing) {
             return;
         }
-        if (kind_ == RemovalKind::Uninstall) {
-            doc_.Add(product, "removelistentry",
-                     {{"valname", kMachinePathValue}, {"entry", L"%INST_PATH%"}, {"errorscope", L"ignore"}});
-        } else if (in_.state.pathAtStartRead && !in_.state.pathAtStart.empty()) {
-            doc_.Add(product, "registry", {{"valname", kMachinePathValue}, {"valtype", L"REG_EXPAND_SZ"}},
-                     in_.state.pathAtStart);
-        }
+        doc_.Add(product, "listentry",
+                 {{"action", L"remove"}, {"valname", kMachinePathValue}, {"entry", L"%INST_PATH%"},
+                  {"errorscope", L"ignore"}});
     }
 
     const ScriptInputs& in_;

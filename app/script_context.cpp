@@ -27,7 +27,6 @@ ScriptContext CurrentScriptContext() {
     const size_t separator = self.find_last_of(L"\\/");
     context.selfPath = separator == std::wstring::npos ? L"" : self.substr(0, separator);
     context.selfName = self.substr(separator == std::wstring::npos ? 0 : separator + 1);
-    context.machinePath = ReadMachinePath();
     context.allUsersDesktop = ToWide(GetGlobalParam(L"ALL_USERS_DESKTOP"));
     context.userDesktop = ToWide(GetGlobalParam(L"USER_DESKTOP"));
     context.allUsersStartMenuPrograms = ToWide(GetGlobalParam(L"ALL_USERS_START_MENU_PROGRAMS"));

@@ -37,7 +37,6 @@ struct ScriptContext {
     std::wstring language;  // code of the interface language
     std::wstring selfPath;  // folder of the running installer
     std::wstring selfName;  // its file name
-    std::wstring machinePath;  // the machine Path as read for pathmissing
     std::wstring allUsersDesktop;
     std::wstring userDesktop;
     std::wstring allUsersStartMenuPrograms;

@@ -53,7 +53,7 @@ const HandlerFactory kHandlerTable[] = {
     &Make<CDownloadFileHandler>,
     &Make<CRuntimeParamStatisticHandler>,
     &Make<CRegistryVersionHandler>,
-    &Make<CRemoveListEntryHandler>,
+    &Make<CListEntryHandler>,
 };
 
 }  // namespace

@@ -58,6 +58,8 @@ int32_t CXMLProcessor::LoadFileAndRun(const std::wstring& path) {
     // tinyxml2 calls a zero-byte file an empty document; the scripts treat it
     // as one that holds nothing to do.
     const tinyxml2::XMLError error = size == 0 ? tinyxml2::XML_SUCCESS : document_->LoadFile(file.get());
+    // Closed before the run: the install document deletes itself at its end.
+    file.reset();
     result_ = error;
     if (error == tinyxml2::XML_SUCCESS) {
         result_ = Run();

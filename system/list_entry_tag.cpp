@@ -2,11 +2,15 @@
 
 #include <vector>
 
+#include "common/result_codes.h"
+
 #include "files/path_functions.h"
 #include "system/registry_access.h"
 #include "system/registry_key.h"
 
-std::wstring RemoveListEntry(const std::wstring& list, const std::wstring& entry, wchar_t separator) {
+namespace {
+
+std::vector<std::wstring> SplitList(const std::wstring& list, wchar_t separator) {
     std::vector<std::wstring> entries;
     size_t start = 0;
     while (true) {
@@ -17,6 +21,22 @@ std::wstring RemoveListEntry(const std::wstring& list, const std::wstring& entry
         }
         start = end + 1;
     }
+    return entries;
+}
+
+}  // namespace
+
+std::wstring AddListEntry(const std::wstring& list, const std::wstring& entry, wchar_t separator) {
+    for (const std::wstring& existing : SplitList(list, separator)) {
+        if (EqualsNoCase(existing, entry)) {
+            return list;
+        }
+    }
+    return list.empty() ? entry : list + separator + entry;
+}
+
+std::wstring RemoveListEntry(const std::wstring& list, const std::wstring& entry, wchar_t separator) {
+    std::vector<std::wstring> entries = SplitList(list, separator);
     // The installation appended its entry at the end, so the last match is it.
     for (size_t i = entries.size(); i-- > 0;) {
         if (!entry.empty() && EqualsNoCase(entries[i], entry)) {
@@ -31,12 +51,18 @@ std::wstring RemoveListEntry(const std::wstring& list, const std::wstring& entry
     return list;
 }
 
-void CRemoveListEntryHandler::Process() {
+void CListEntryHandler::Process() {
+    const CiString action = AttributeSlot(L"action");
     const std::wstring valname = ToWide(AttributeSlot(L"valname"));
     const std::wstring entry = ToWide(AttributeSlot(L"entry"));
     const std::wstring separatorText = ToWide(GetAttribute(L"separator"));
     const wchar_t separator = separatorText.empty() ? L';' : separatorText[0];
     if (valname.empty() || entry.empty()) {
+        return;
+    }
+    const bool add = action == L"add";
+    if (!add && action != L"remove") {
+        result = RESULT_ATTRIBUTE_NOT_SUPPORTED;
         return;
     }
     progress->action.Describe(ACTION_REGISTRY, {valname, L""});
@@ -53,23 +79,36 @@ void CRemoveListEntryHandler::Process() {
         subkey = root.prefix + L"\\" + subkey;
     }
     RegistryKey key;
-    if (OpenRegistryKey(root.key, subkey, KEY_QUERY_VALUE | KEY_SET_VALUE, key) != ERROR_SUCCESS) {
-        return;  // no key, no value: nothing to take out
+    const LSTATUS opened = add ? CreateRegistryKey(root.key, subkey, key)
+                               : OpenRegistryKey(root.key, subkey, KEY_QUERY_VALUE | KEY_SET_VALUE, key);
+    if (opened != ERROR_SUCCESS) {
+        if (add) {
+            result = opened;
+        }
+        return;  // removing from a missing key: nothing to take out
     }
     DWORD type = 0;
     DWORD size = 0;
-    if (RegQueryValueExW(key.Get(), value.valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
-        (type != REG_SZ && type != REG_EXPAND_SZ)) {
-        return;
+    std::wstring text;
+    const LSTATUS queried = RegQueryValueExW(key.Get(), value.valueName.c_str(), nullptr, &type, nullptr, &size);
+    if (queried == ERROR_FILE_NOT_FOUND && add) {
+        const std::wstring valtype = ToWide(GetAttribute(L"valtype"));
+        type = valtype.empty() ? REG_EXPAND_SZ : RegistryTypeFromText(valtype);
+    } else if (queried != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) {
+        if (add) {
+            result = queried != ERROR_SUCCESS ? queried : ERROR_INVALID_DATATYPE;
+        }
+        return;  // a value that cannot be read is never rewritten
+    } else {
+        text.assign(size / sizeof(wchar_t) + 1, L'\0');
+        if (RegQueryValueExW(key.Get(), value.valueName.c_str(), nullptr, &type,
+                             reinterpret_cast<BYTE*>(text.data()), &size) != ERROR_SUCCESS) {
+            return;
+        }
+        text.resize(wcsnlen(text.c_str(), size / sizeof(wchar_t)));
     }
-    std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
-    if (RegQueryValueExW(key.Get(), value.valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text.data()),
-                         &size) != ERROR_SUCCESS) {
-        return;
-    }
-    text.resize(wcsnlen(text.c_str(), size / sizeof(wchar_t)));
-    const std::wstring changed = RemoveListEntry(text, entry, separator);
-    if (changed == text) {
+    const std::wstring changed = add ? AddListEntry(text, entry, separator) : RemoveListEntry(text, entry, separator);
+    if (changed == text && queried == ERROR_SUCCESS) {
         return;
     }
     const RegistryData data = BuildRegistryData(type, changed);

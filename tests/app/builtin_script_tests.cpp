@@ -27,7 +27,6 @@ InstallerState FreshState() {
     state.installerChannelId = L"925759";
     state.buildName = L"Test Build";
     state.pathAtStart = L"C:\\Windows\\system32;C:\\Windows;D:\\\u0422\u0443\u043b\u044b";
-    state.pathAtStartRead = true;
     return state;
 }
 
@@ -37,7 +36,6 @@ ScriptContext FixedContext() {
     context.language = L"en";
     context.selfPath = L"C:\\Users\\joe\\Downloads";
     context.selfName = L"installer.exe";
-    context.machinePath = L"C:\\Windows\\system32;C:\\Windows;D:\\\u0422\u0443\u043b\u044b";
     context.allUsersDesktop = L"C:\\Users\\Public\\Desktop";
     context.userDesktop = L"C:\\Users\\joe\\Desktop";
     context.allUsersStartMenuPrograms = L"C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs";
@@ -90,17 +88,6 @@ const Variant kVariants[] = {
          s.userInstallDir = L"C:\\Users\\joe\\AppData\\Local\\Zanvo Archiver";
          x.hashes.qt = L"0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcdef";
          x.hashes.main = L"FEDCBA9876543210FEDCBA9876543210FEDCBA9876543210FEDCBA9876543210";
-     }},
-    {"path_read_now_but_not_at_start",
-     [](InstallerState& s, ScriptConditions&, ScriptContext&) {
-         s.pathAtStart.clear();
-         s.pathAtStartRead = false;
-     }},
-    {"path_not_read",
-     [](InstallerState& s, ScriptConditions&, ScriptContext& x) {
-         x.machinePath.clear();
-         s.pathAtStart.clear();
-         s.pathAtStartRead = false;
      }},
 };
 

@@ -243,3 +243,20 @@ TEST(Processor, CurrentHandlerTextBeforeAndAfterARun) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Processor, TheScriptFileIsClosedWhileItRuns) {
+    TempDir dir;
+    const std::wstring path = dir / L"self.xml";
+    WriteFileBytes(path, "<install><probe id='p'/></install>");
+    CXMLProcessor processor;
+    auto log = AddProbe(processor);
+    bool deleted = false;
+    // The install document deletes itself in its last package.
+    log->hook = [&](CTagHandler&) { deleted = DeleteFileW(path.c_str()) != FALSE; };
+    EXPECT_EQ(processor.LoadFileAndRun(path), 0);
+    EXPECT_TRUE(deleted);
+}
+
+}  // namespace

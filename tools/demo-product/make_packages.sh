@@ -1,8 +1,8 @@
 #!/bin/bash
-# Packs the demo product into the three downloads the installer fetches, at the
-# vendor service's download paths below OUT_ROOT, with Info-ZIP zip (archives
-# with folder entries, like the vendor's).
-# Usage: make_packages.sh BIN_DIR OUT_ROOT
+# Packs the demo product into the three downloads the installer fetches, into
+# OUT_DIR, the package folder of the local vendor service, with Info-ZIP zip
+# (archives with folder entries, like the vendor's).
+# Usage: make_packages.sh BIN_DIR OUT_DIR
 set -euo pipefail
 bin=$1
 out=$2
@@ -21,8 +21,8 @@ for name in QtCore4.dll QtGui4.dll imageformats/qjpeg4.dll; do
   printf 'stand-in for %s\r\n' "$name" > "$stage/qt/$name"
 done
 
-mkdir -p "$out/smart-download/802484" "$out/smart-download/801874" "$out/smart-download/803784"
-rm -f "$out/smart-download/803784/main_zanvo.zip" "$out/smart-download/802484/qt484.zip"
-(cd "$stage/main" && zip -q -r -X "$out/smart-download/803784/main_zanvo.zip" .)
-(cd "$stage/qt" && zip -q -r -X "$out/smart-download/802484/qt484.zip" .)
-cp "$bin/vcredist.exe" "$out/smart-download/801874/vcredist_2008_sp1_x86.exe"
+mkdir -p "$out"
+rm -f "$out/main_zanvo.zip" "$out/qt484.zip"
+(cd "$stage/main" && zip -q -r -X "$out/main_zanvo.zip" .)
+(cd "$stage/qt" && zip -q -r -X "$out/qt484.zip" .)
+cp "$bin/vcredist.exe" "$out/vcredist_2008_sp1_x86.exe"

@@ -42,7 +42,6 @@ int wmain(int argc, wchar_t** argv) {
     state.machineInstallDir = DefaultMachineDestination();
     state.uid = NewUid();
     state.pathAtStart = ReadMachinePath();
-    state.pathAtStartRead = !state.pathAtStart.empty();
     ApplyIdentity(state, std::nullopt);
     ScriptContext context = CurrentScriptContext();
 
