@@ -1,7 +1,5 @@
 #include "files/zip_extraction.h"
 
-#include <ioapi.h>
-#include <iowin32.h>
 #include <unzip.h>
 
 #include <memory>
@@ -15,6 +13,7 @@
 #include "files/folder_operations.h"
 #include "files/path_functions.h"
 #include "files/private_level.h"
+#include "files/zip_archive_stream.h"
 #include "files/unique_handle.h"
 #include "files/zip_entry_name.h"
 
@@ -32,8 +31,7 @@ using UniqueZip = std::unique_ptr<void, ZipCloser>;
 int32_t LastError() { return static_cast<int32_t>(GetLastError()); }
 
 // The archive is opened relative to its own folder, which becomes the
-// current directory, and by its UTF-16 name, so that names outside the ANSI
-// code page open too.
+// current directory.
 UniqueZip OpenArchive(std::wstring_view src) {
     const std::wstring path = NormalizeSeparators(src);
     const size_t slash = path.rfind(L'\\');
@@ -44,8 +42,7 @@ UniqueZip OpenArchive(std::wstring_view src) {
         }
         file = path.substr(slash + 1);
     }
-    zlib_filefunc64_def functions;
-    fill_win32_filefunc64W(&functions);
+    zlib_filefunc64_def functions = ArchiveStreamFunctions();
     return UniqueZip(unzOpen2_64(file.c_str(), &functions));
 }
 

@@ -144,6 +144,31 @@ TEST(ZipEntryName, InsideOrNot) {
     EXPECT_EQ(DecodeEntryName("\xfc", 0), AnsiToWide("\xfc"));
 }
 
+// The reader serves the library from a 64 KiB window: entries and a central
+// directory larger than it, read back exactly.
+TEST_F(Unpack, ArchiveLargerThanTheReadWindow) {
+    TempDir dir;
+    ASSERT_EQ(RunUnpack(FixturePath(L"many.zip"), dir / L"D").result, ERROR_PATH_NOT_FOUND);  // no folder entry
+    CreateDirectoryW((dir / L"E").c_str(), nullptr);
+    CreateDirectoryW((dir / L"E\\many").c_str(), nullptr);
+    ASSERT_EQ(RunUnpack(FixturePath(L"many.zip"), dir / L"E").result, 0);
+    for (int i = 0; i < 1500; i += 149) {
+        wchar_t name[32];
+        swprintf(name, 32, L"E\\many\\%04d.txt", i);
+        EXPECT_EQ(ReadFileBytes(dir / name), "entry " + std::to_string(i)) << i;
+    }
+    const auto pattern = [](size_t size) {
+        std::string bytes(size, '\0');
+        for (size_t i = 0; i < size; ++i) {
+            bytes[i] = static_cast<char>((i * 7 + i / 4096) % 256);
+        }
+        return bytes;
+    };
+    EXPECT_TRUE(ReadFileBytes(dir / L"E\\large_stored.bin") == pattern(300000));
+    EXPECT_TRUE(ReadFileBytes(dir / L"E\\large_deflated.txt") == pattern(1000000));
+    SetCurrentDirectoryW(ProgramFolder().c_str());
+}
+
 TEST_F(Unpack, FilesCarryTheEntryTime) {
     TempDir dir;
     ASSERT_EQ(RunUnpack(FixturePath(L"folders.zip"), dir / L"D").result, 0);
