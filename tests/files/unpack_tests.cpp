@@ -5,6 +5,7 @@
 
 #include <unzip.h>
 
+#include <atomic>
 #include <functional>
 #include <map>
 
@@ -30,6 +31,15 @@ void MakeFiles(const std::wstring& root, const Files& files) {
             WriteFileBytes(root + L"\\" + path, content);
         }
     }
+}
+
+// The content make_zips.py gives its large entries.
+std::string Pattern(size_t size) {
+    std::string bytes(size, '\0');
+    for (size_t i = 0; i < size; ++i) {
+        bytes[i] = static_cast<char>((i * 7 + i / 4096) % 256);
+    }
+    return bytes;
 }
 
 // Every unpack changes the current directory; each test gets its own back.
@@ -79,6 +89,10 @@ TEST_F(Unpack, Cases) {
         // entry fails and leaves no file; entries before it stay.
         {"checksum_mismatch", L"bad_crc.zip", "", {}, UNZ_CRCERROR, {{L"good.txt", "good"}},
          {L"data.bin", L"after.txt"}},
+        {"damaged_entry_left_alone_by_its_rule", L"bad_crc.zip", "<unpackfile src='data.bin' overwrite='never'/>",
+         {{L"data.bin", "mine"}}, 0, {{L"data.bin", "mine"}, {L"after.txt", "after"}}, {}},
+        {"damaged_entry_skipped", L"bad_crc.zip", "<unpackfile src='data.bin' skip='true'/>", {}, 0,
+         {{L"after.txt", "after"}}, {L"data.bin"}},
         {"fewer_bytes_than_announced", L"short_data.zip", "", {}, UNZ_BADZIPFILE, {}, {L"short.bin"}},
         {"not_an_archive", L"not_a_zip.zip", "", {}, ERROR_FILE_NOT_FOUND, {}, {}},
         {"missing_archive", L"no_such.zip", "", {}, ERROR_FILE_NOT_FOUND, {}, {}},
@@ -157,15 +171,34 @@ TEST_F(Unpack, ArchiveLargerThanTheReadWindow) {
         swprintf(name, 32, L"E\\many\\%04d.txt", i);
         EXPECT_EQ(ReadFileBytes(dir / name), "entry " + std::to_string(i)) << i;
     }
-    const auto pattern = [](size_t size) {
-        std::string bytes(size, '\0');
-        for (size_t i = 0; i < size; ++i) {
-            bytes[i] = static_cast<char>((i * 7 + i / 4096) % 256);
-        }
-        return bytes;
-    };
-    EXPECT_TRUE(ReadFileBytes(dir / L"E\\large_stored.bin") == pattern(300000));
-    EXPECT_TRUE(ReadFileBytes(dir / L"E\\large_deflated.txt") == pattern(1000000));
+    EXPECT_TRUE(ReadFileBytes(dir / L"E\\large_stored.bin") == Pattern(300000));
+    EXPECT_TRUE(ReadFileBytes(dir / L"E\\large_deflated.txt") == Pattern(1000000));
+    SetCurrentDirectoryW(ProgramFolder().c_str());
+}
+
+// Entries are inflated ahead on a thread of their own, a 4 MiB block at a
+// time; an entry of several blocks comes out whole.
+TEST_F(Unpack, EntryOfSeveralBlocks) {
+    TempDir dir;
+    ASSERT_EQ(RunUnpack(FixturePath(L"large.zip"), dir / L"D").result, 0);
+    EXPECT_TRUE(ReadFileBytes(dir / L"D\\large.txt") == Pattern(9 * 1024 * 1024 + 5));
+    EXPECT_EQ(ReadFileBytes(dir / L"D\\after.txt"), "after");
+}
+
+// The user's abort leaves at once, with the reading thread stopped.
+TEST_F(Unpack, AbortStopsTheExtraction) {
+    TempDir dir;
+    CXMLProcessor owner;
+    const CPackageHandler noRules(owner.Params(), owner.Progress());
+    std::atomic<int32_t> abortState{2};
+    ProgressLevel level(abortState);
+    try {
+        ExtractArchive(noRules, level, FixturePath(L"large.zip"), dir / L"D");
+        ADD_FAILURE() << "no abort";
+    } catch (int code) {
+        EXPECT_EQ(code, RESULT_ABORTED);
+    }
+    EXPECT_FALSE(PathExists(dir / L"D\\after.txt"));
     SetCurrentDirectoryW(ProgramFolder().c_str());
 }
 
