@@ -13,6 +13,8 @@
 #include "files/folder_operations.h"
 #include "files/path_functions.h"
 #include "files/private_level.h"
+#include "files/reported_operation.h"
+#include "files/system_results.h"
 #include "files/unique_handle.h"
 #include "files/zip_archive_stream.h"
 #include "files/zip_entry_name.h"
@@ -26,8 +28,6 @@ struct ZipCloser {
     void operator()(void* zip) const { unzClose(zip); }
 };
 using UniqueZip = std::unique_ptr<void, ZipCloser>;
-
-int32_t LastError() { return static_cast<int32_t>(GetLastError()); }
 
 // The archive is opened relative to its own folder, which becomes the
 // current directory.
@@ -96,14 +96,12 @@ int32_t WriteEntryData(ZipEntryReader& reader, HANDLE file, ProgressLevel& progr
             damaged = event.code != UNZ_OK;
             return event.code;
         }
-        DWORD written = 0;
-        if (!WriteFile(file, event.data.data(), static_cast<DWORD>(event.length), &written, nullptr) ||
-            written != event.length) {
-            const int32_t error = LastError();
-            return error != 0 ? error : RESULT_GENERAL_ERROR;
+        if (const int32_t written = WriteAll(file, event.data.data(), static_cast<DWORD>(event.length));
+            written != RESULT_SUCCESS) {
+            return written;
         }
         reader.Recycle(std::move(event.data));
-        progress.AddDone(written);
+        progress.AddDone(static_cast<int64_t>(event.length));
     }
 }
 
@@ -118,7 +116,7 @@ int32_t ExtractFileEntry(ZipEntryReader& reader, const ZipEvent& entry, const st
     UniqueHandle file = AdoptFileHandle(CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
-        return LastError();
+        return LastErrorCode();
     }
     bool damaged = false;
     const int32_t result = WriteEntryData(reader, file.get(), progress, damaged);
@@ -191,6 +189,34 @@ int32_t ExtractEntries(unzFile zip, const CTagHandler& rules, const std::wstring
     }
 }
 
+// Into a new folder no existence checks are made. A file in the folder's
+// place is deleted, and the folder not made.
+int32_t ExtractInto(const CTagHandler& rules, ProgressLevel& progress, const std::wstring& src,
+                    const std::wstring& dst) {
+    bool newDestination = false;
+    const DWORD attributes = GetFileAttributesW(dst.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        if (const int32_t created = CreateDirectoryPath(dst); created != RESULT_SUCCESS) {
+            return created;
+        }
+        newDestination = true;
+    } else if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        // A file moved aside for the restart has freed the path as well.
+        const int32_t deleted = DeleteFileChecked(dst, PrivateLevel());
+        if (deleted != RESULT_SUCCESS && deleted != RESULT_REBOOT_PENDING) {
+            return deleted;
+        }
+    }
+    {
+        std::lock_guard<std::recursive_mutex> guard(progress.Lock());
+        progress.SetItemName(src);
+        progress.SetTargetPath(dst);
+    }
+    const UniqueZip zip = OpenArchive(src);
+    return zip ? ExtractEntries(zip.get(), rules, EnsureTrailingSeparator(dst), newDestination, progress)
+               : ERROR_FILE_NOT_FOUND;
+}
+
 }  // namespace
 
 std::optional<FILETIME> DosDateTimeToFileTime(uint32_t dosDateTime) {
@@ -217,31 +243,5 @@ int32_t ExtractArchive(const CTagHandler& rules, ProgressLevel& progress, std::w
     if (src.empty() || dst.empty()) {
         return RESULT_SUCCESS;
     }
-    {
-        std::lock_guard<std::recursive_mutex> guard(progress.Lock());
-        progress.Reset();
-        progress.SetState(1);
-        progress.Describe(ACTION_EXTRACT, {src, dst});
-    }
-    int32_t result = RESULT_SUCCESS;
-    bool newDestination = false;
-    const DWORD attributes = GetFileAttributesW(dst.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        result = CreateDirectoryPath(dst);
-        newDestination = result == RESULT_SUCCESS;
-    } else if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        result = DeleteFileChecked(dst, PrivateLevel());
-    }
-    if (result == RESULT_SUCCESS) {
-        {
-            std::lock_guard<std::recursive_mutex> guard(progress.Lock());
-            progress.SetItemName(src);
-            progress.SetTargetPath(dst);
-        }
-        const UniqueZip zip = OpenArchive(src);
-        result = zip ? ExtractEntries(zip.get(), rules, EnsureTrailingSeparator(dst), newDestination, progress)
-                     : ERROR_FILE_NOT_FOUND;
-    }
-    progress.SetState(0);
-    return result;
+    return RunReported(progress, ACTION_EXTRACT, {src, dst}, [&] { return ExtractInto(rules, progress, src, dst); });
 }

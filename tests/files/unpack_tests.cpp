@@ -232,7 +232,7 @@ TEST_F(Unpack, ArchiveFolderBecomesTheCurrentDirectory) {
     ASSERT_TRUE(CopyFileW(FixturePath(L"folders.zip").c_str(), archive.c_str(), FALSE));
     EXPECT_EQ(RunUnpack(archive, dir / L"D").result, 0);
     EXPECT_EQ(ReadFileBytes(dir / L"D\\a\\b.txt"), "bee");
-    EXPECT_TRUE(EqualsNoCase(CurrentDirectoryForTest(), folder));
+    EXPECT_TRUE(EqualsNoCase(CurrentDirectory(), folder));
     SetCurrentDirectoryW(ProgramFolder().c_str());
 }
 
@@ -241,6 +241,19 @@ TEST_F(Unpack, DestinationThatIsAFileIsDeletedAndNotCreated) {
     WriteFileBytes(dir / L"D", "file");
     EXPECT_EQ(RunUnpack(FixturePath(L"rules.zip"), dir / L"D").result, ERROR_PATH_NOT_FOUND);
     EXPECT_FALSE(PathExists(dir / L"D"));
+}
+
+// A file in use in the destination's place is moved aside for the restart:
+// the path is free, and the extraction goes on rather than passing for done.
+TEST_F(Unpack, DestinationThatIsAFileInUseIsMovedAside) {
+    TempDir dir;
+    const auto holder = StartImageInUse(dir / L"D");
+    EXPECT_EQ(RunUnpack(FixturePath(L"folders.zip"), dir / L"D").result, 0);
+    EXPECT_EQ(ReadFileBytes(dir / L"D\\a\\b.txt"), "bee");
+    holder->Stop();
+    DeleteFileW((dir.Path() + L"/D.tmp0").c_str());
+    ClearPendingRestart();
+    SetCurrentDirectoryW(ProgramFolder().c_str());
 }
 
 TEST_F(Unpack, ReportsProgressAndCountsTwice) {
