@@ -8,6 +8,7 @@
 #include "common/result_codes.h"
 #include "files/own_paths.h"
 #include "files/path_functions.h"
+#include "files/system_results.h"
 #include "files/unique_handle.h"
 
 namespace {
@@ -17,8 +18,6 @@ const wchar_t kFolderVariable[] = L"ZANVO_CLEANER_FOLDER";
 const wchar_t kScriptName[] = L"cleaner.bat";
 
 using Variable = std::pair<std::wstring, std::wstring>;
-
-int32_t LastError() { return static_cast<int32_t>(GetLastError()); }
 
 std::wstring TempFolder() {
     wchar_t folder[MAX_PATH + 1];
@@ -66,13 +65,9 @@ int32_t WriteScript(const std::wstring& path, const std::string& text) {
     UniqueHandle file = AdoptFileHandle(
         CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
-        return LastError();
+        return LastErrorCode();
     }
-    DWORD written = 0;
-    if (!WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr)) {
-        return LastError();
-    }
-    return written == text.size() ? RESULT_SUCCESS : RESULT_GENERAL_ERROR;
+    return WriteAll(file.get(), text.data(), static_cast<DWORD>(text.size()));
 }
 
 // Hidden, not waited for, and without "runas": an elevated program starts it
@@ -90,7 +85,7 @@ int32_t StartScript(const std::wstring& script, const std::wstring& folder, std:
     if (!CreateProcessW(interpreter.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
                         CREATE_NO_WINDOW | CREATE_UNICODE_ENVIRONMENT, environment.data(), folder.c_str(), &startup,
                         &process)) {
-        return LastError();
+        return LastErrorCode();
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
@@ -120,7 +115,7 @@ std::string RemovalScriptText(bool withFolder) {
 int32_t StartRemovalScript(std::wstring_view program, std::wstring_view folder) {
     const std::wstring temp = TempFolder();
     if (temp.empty()) {
-        return LastError();
+        return LastErrorCode();
     }
     const std::wstring script = temp + kScriptName;
     if (const int32_t written = WriteScript(script, RemovalScriptText(!folder.empty())); written != RESULT_SUCCESS) {
@@ -137,7 +132,7 @@ int32_t StartRemovalScript(std::wstring_view program, std::wstring_view folder) 
 int32_t ScheduleSelfRemoval(std::wstring_view folder) {
     const std::wstring& program = GetOwnModulePath();
     if (program.empty()) {
-        return LastError();
+        return LastErrorCode();
     }
     return StartRemovalScript(program, folder);
 }

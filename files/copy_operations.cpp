@@ -7,16 +7,17 @@
 
 #include "common/result_codes.h"
 #include "files/delete_operations.h"
+#include "files/folder_entries.h"
 #include "files/folder_operations.h"
 #include "files/path_functions.h"
 #include "files/private_level.h"
+#include "files/reported_operation.h"
+#include "files/system_results.h"
 #include "files/unique_handle.h"
 
 namespace {
 
 constexpr DWORD kCopyBlock = 4 * 1024 * 1024;
-
-int32_t LastError() { return static_cast<int32_t>(GetLastError()); }
 
 bool FileIdentity(const std::wstring& path, BY_HANDLE_FILE_INFORMATION& info) {
     UniqueHandle file = AdoptFileHandle(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
@@ -42,12 +43,12 @@ int32_t CopyContents(const std::wstring& src, const std::wstring& target, Progre
     UniqueHandle in = AdoptFileHandle(
         CreateFileW(src.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!in) {
-        return LastError();
+        return LastErrorCode();
     }
     UniqueHandle out = AdoptFileHandle(CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!out) {
-        return LastError();
+        return LastErrorCode();
     }
     int32_t result = RESULT_SUCCESS;
     try {
@@ -58,19 +59,16 @@ int32_t CopyContents(const std::wstring& src, const std::wstring& target, Progre
         for (;;) {
             DWORD read = 0;
             if (!ReadFile(in.get(), buffer.get(), kCopyBlock, &read, nullptr)) {
-                result = LastError();
+                result = LastErrorCode();
                 break;
             }
             if (read == 0) {
                 break;
             }
-            DWORD written = 0;
-            if (!WriteFile(out.get(), buffer.get(), read, &written, nullptr) || written != read) {
-                const int32_t error = LastError();
-                result = error != 0 ? error : RESULT_GENERAL_ERROR;
+            if ((result = WriteAll(out.get(), buffer.get(), read)) != RESULT_SUCCESS) {
                 break;
             }
-            progress.AddDone(written);
+            progress.AddDone(read);
         }
     } catch (...) {
         out.reset();
@@ -151,36 +149,16 @@ int32_t CopyPath(std::wstring_view srcView, std::wstring_view dstView, ProgressL
     if (const int32_t created = CreateDirectoryPath(root); created != RESULT_SUCCESS) {
         return created;
     }
-    WIN32_FIND_DATAW entry;
-    UniqueFindHandle find = AdoptFindHandle(FindFirstFileW((src + L"\\*").c_str(), &entry));
-    if (!find) {
-        return RESULT_SUCCESS;
-    }
     // A file replaced while in use (its old copy goes at the restart) is a
     // success: the copy goes on and the pending restart is reported.
-    bool pending = false;
-    do {
-        if (IsDotEntry(entry.cFileName)) {
-            continue;
-        }
+    return ForEachFolderEntry(src, [&](const WIN32_FIND_DATAW& entry) {
         const std::wstring target = root + L"\\" + entry.cFileName;
-        const int32_t result = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                                   ? CreateDirectoryPath(target)
-                                   : CopyPath(src + L"\\" + entry.cFileName, target, progress);
-        if (result == RESULT_REBOOT_PENDING) {
-            pending = true;
-        } else if (result != RESULT_SUCCESS) {
-            return result;
-        }
-    } while (FindNextFileW(find.get(), &entry));
-    return pending ? RESULT_REBOOT_PENDING : RESULT_SUCCESS;
+        return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                   ? CreateDirectoryPath(target)
+                   : CopyPath(src + L"\\" + entry.cFileName, target, progress);
+    });
 }
 
 int32_t CopyWithProgress(ProgressLevel& progress, std::wstring_view src, std::wstring_view dst) {
-    progress.Reset();
-    progress.Describe(ACTION_COPY, {src, dst});
-    progress.SetState(1);
-    const int32_t result = CopyPath(src, dst, progress);
-    progress.SetState(0);
-    return result;
+    return RunReported(progress, ACTION_COPY, {src, dst}, [&] { return CopyPath(src, dst, progress); });
 }

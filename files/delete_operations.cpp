@@ -4,21 +4,15 @@
 
 #include "app/self_removal.h"
 #include "common/result_codes.h"
+#include "files/folder_entries.h"
 #include "files/own_paths.h"
 #include "files/path_functions.h"
-#include "files/unique_handle.h"
+#include "files/reported_operation.h"
+#include "files/system_results.h"
 
 namespace {
 
 constexpr int kTempNameCandidates = 10000;
-
-std::wstring CurrentDirectory() {
-    wchar_t folder[1024];
-    const DWORD length = GetCurrentDirectoryW(1024, folder);
-    return length > 0 && length < 1024 ? std::wstring(folder, length) : std::wstring();
-}
-
-int32_t LastError() { return static_cast<int32_t>(GetLastError()); }
 
 // The deletion of an emptied folder or a link that cannot go now is left to
 // the next restart.
@@ -26,31 +20,7 @@ int32_t RemoveDirectoryOrDefer(const std::wstring& path) {
     if (RemoveDirectoryW(path.c_str())) {
         return RESULT_SUCCESS;
     }
-    return MoveFileExW(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) ? RESULT_REBOOT_PENDING : LastError();
-}
-
-// Removes every entry of a folder. Returns 0, RESULT_REBOOT_PENDING when
-// some entry is deferred, or the error that ended the enumeration.
-int32_t RemoveFolderEntries(const std::wstring& folder, ProgressLevel& progress) {
-    const std::wstring base = EnsureTrailingSeparator(NormalizeSeparators(folder));
-    WIN32_FIND_DATAW entry;
-    UniqueFindHandle find = AdoptFindHandle(FindFirstFileW((base + L"*").c_str(), &entry));
-    if (!find) {
-        return RESULT_SUCCESS;
-    }
-    bool pending = false;
-    do {
-        if (IsDotEntry(entry.cFileName)) {
-            continue;
-        }
-        const int32_t result = RemoveTree(base + entry.cFileName, progress);
-        if (result == RESULT_REBOOT_PENDING) {
-            pending = true;
-        } else if (result != RESULT_SUCCESS) {
-            return result;
-        }
-    } while (FindNextFileW(find.get(), &entry));
-    return pending ? RESULT_REBOOT_PENDING : RESULT_SUCCESS;
+    return MoveFileExW(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) ? RESULT_REBOOT_PENDING : LastErrorCode();
 }
 
 }  // namespace
@@ -92,27 +62,23 @@ int32_t DeleteFileOrDefer(std::wstring_view path, ProgressLevel& progress) {
     const std::wstring temp = MakeTempFileName(name, folder);
     progress.SetTargetPath(temp);
     if (!MoveFileW(file.c_str(), temp.c_str())) {
-        return LastError();
+        return LastErrorCode();
     }
     if (DeleteFileW(temp.c_str())) {
         return RESULT_SUCCESS;
     }
-    return MoveFileExW(temp.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) ? RESULT_REBOOT_PENDING : LastError();
+    return MoveFileExW(temp.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) ? RESULT_REBOOT_PENDING : LastErrorCode();
 }
 
 int32_t DeleteFileChecked(std::wstring_view path, ProgressLevel& progress) {
     const bool self = IsOwnModule(path);
-    progress.Reset();
-    progress.Describe(ACTION_DELETE, {NamePart(path)});
-    progress.SetState(1);
-    int32_t result = RESULT_SUCCESS;
-    if (self) {
-        ScheduleSelfRemoval();
-    } else {
-        result = DeleteFileOrDefer(path, progress);
-    }
-    progress.SetState(0);
-    return result;
+    return RunReported(progress, ACTION_DELETE, {NamePart(path)}, [&] {
+        if (self) {
+            ScheduleSelfRemoval();
+            return RESULT_SUCCESS;
+        }
+        return DeleteFileOrDefer(path, progress);
+    });
 }
 
 int32_t RemoveTree(std::wstring_view path, ProgressLevel& progress) {
@@ -134,12 +100,20 @@ int32_t RemoveTree(std::wstring_view path, ProgressLevel& progress) {
     // What a link points to belongs to someone else: only the link goes.
     int32_t entries = RESULT_SUCCESS;
     if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-        entries = RemoveFolderEntries(folder, progress);
+        const std::wstring base = EnsureTrailingSeparator(NormalizeSeparators(folder));
+        entries = ForEachFolderEntry(
+            base, [&](const WIN32_FIND_DATAW& entry) { return RemoveTree(base + entry.cFileName, progress); });
     }
     // A folder that could not be emptied stays, and says why; registering
     // it for the restart would promise a deletion that cannot happen.
     if (entries != RESULT_SUCCESS && entries != RESULT_REBOOT_PENDING) {
         return entries;
+    }
+    // The current directory cannot be removed, and an unpack leaves it in the
+    // archive's folder (the installation's download folder, say): step out
+    // to the parent first.
+    if (IsSameOrParentPath(folder, CurrentDirectory())) {
+        SetCurrentDirectoryW(FolderPart(FullPath(folder)).c_str());
     }
     // The running program's folder, and any folder holding it, is left to
     // the self-removal script.
@@ -149,21 +123,19 @@ int32_t RemoveTree(std::wstring_view path, ProgressLevel& progress) {
 
 int32_t DeletePath(std::wstring_view path, ProgressLevel& progress) {
     const bool self = IsOwnModule(path);
-    progress.Reset();
-    progress.Describe(ACTION_DELETE, {NamePart(NormalizeSeparators(path))});
-    progress.SetState(1);
-    int32_t result = self ? RESULT_SUCCESS : RemoveTree(path, progress);
-    if (HoldsOwnModule(path)) {
-        ScheduleSelfRemoval(self ? std::wstring_view() : path);
-    }
-    // A folder kept back by a deferred entry goes at the restart too. A
-    // file moved aside has freed its path, which may be filled again at
-    // once, so the path itself is registered only while it still exists.
-    const std::wstring target(path);
-    if (result == RESULT_REBOOT_PENDING && GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES &&
-        !MoveFileExW(target.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT)) {
-        result = LastError();
-    }
-    progress.SetState(0);
-    return result;
+    return RunReported(progress, ACTION_DELETE, {NamePart(NormalizeSeparators(path))}, [&] {
+        int32_t result = self ? RESULT_SUCCESS : RemoveTree(path, progress);
+        if (HoldsOwnModule(path)) {
+            ScheduleSelfRemoval(self ? std::wstring_view() : path);
+        }
+        // A folder kept back by a deferred entry goes at the restart too. A
+        // file moved aside has freed its path, which may be filled again at
+        // once, so the path itself is registered only while it still exists.
+        const std::wstring target(path);
+        if (result == RESULT_REBOOT_PENDING && GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES &&
+            !MoveFileExW(target.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT)) {
+            result = LastErrorCode();
+        }
+        return result;
+    });
 }

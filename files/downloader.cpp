@@ -22,7 +22,6 @@ namespace {
 constexpr DWORD kFirstBlockBytes = 16384;
 constexpr DWORD kLargestBlockBytes = 1 << 20;
 constexpr DWORD kHeaderBufferBytes = 16384;
-constexpr DWORD kCurrentDirectoryChars = 16384;
 constexpr int64_t kStallLimitMs = 20000;
 constexpr std::chrono::milliseconds kWatchdogPoll(500);
 // How long a stopped reader is waited for before it is left to end alone.
@@ -245,12 +244,6 @@ DownloadTarget ChooseDownloadTarget(const std::wstring& dst) {
     }
     auto [folder, name] = SplitPath(dst);
     return {std::move(folder), std::move(name)};
-}
-
-std::wstring CurrentDirectory() {
-    std::vector<wchar_t> buffer(kCurrentDirectoryChars);
-    const DWORD length = GetCurrentDirectoryW(kCurrentDirectoryChars, buffer.data());
-    return length < kCurrentDirectoryChars ? std::wstring(buffer.data(), length) : std::wstring();
 }
 
 // Everything between the connectivity test and the replacement of the old

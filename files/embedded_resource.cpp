@@ -10,24 +10,22 @@
 #include "files/folder_operations.h"
 #include "files/path_functions.h"
 #include "files/private_level.h"
+#include "files/reported_operation.h"
+#include "files/system_results.h"
 #include "files/unique_handle.h"
 
 namespace {
-
-int32_t LastError() { return static_cast<int32_t>(GetLastError()); }
 
 int32_t WriteWholeFile(const std::wstring& path, const void* bytes, DWORD size, ProgressLevel& progress) {
     UniqueHandle file = AdoptFileHandle(
         CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
-        return LastError();
+        return LastErrorCode();
     }
-    DWORD written = 0;
-    if (!WriteFile(file.get(), bytes, size, &written, nullptr) || written != size) {
-        const int32_t error = LastError();
-        return error != 0 ? error : RESULT_GENERAL_ERROR;
+    if (const int32_t written = WriteAll(file.get(), bytes, size); written != RESULT_SUCCESS) {
+        return written;
     }
-    progress.AddDone(written);
+    progress.AddDone(size);
     return RESULT_SUCCESS;
 }
 
@@ -45,15 +43,15 @@ int32_t ExtractResource(ProgressLevel& progress, std::wstring_view dstView, int3
     const HMODULE module = GetModuleHandleW(nullptr);
     const HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(static_cast<WORD>(id)), L"RT_BIN");
     if (resource == nullptr) {
-        return LastError();
+        return LastErrorCode();
     }
     const HGLOBAL loaded = LoadResource(module, resource);
     if (loaded == nullptr) {
-        return LastError();
+        return LastErrorCode();
     }
     const void* bytes = LockResource(loaded);
     if (bytes == nullptr) {
-        return LastError();
+        return LastErrorCode();
     }
     const DWORD size = SizeofResource(module, resource);
     progress.SetTotal(size);
@@ -71,13 +69,5 @@ int32_t ExtractResource(ProgressLevel& progress, std::wstring_view dstView, int3
 
 int32_t ExtractResourceWithProgress(ProgressLevel& progress, std::wstring_view dst, int32_t id,
                                     std::wstring_view displayName) {
-    {
-        std::lock_guard<std::recursive_mutex> guard(progress.Lock());
-        progress.Reset();
-        progress.Describe(ACTION_EXTRACT, {displayName, dst});
-        progress.SetState(1);
-    }
-    const int32_t result = ExtractResource(progress, dst, id);
-    progress.SetState(0);
-    return result;
+    return RunReported(progress, ACTION_EXTRACT, {displayName, dst}, [&] { return ExtractResource(progress, dst, id); });
 }

@@ -14,14 +14,6 @@ namespace {
 
 constexpr size_t kMaxProbePath = 2048;
 
-std::wstring CurrentDirectory() {
-    const DWORD needed = GetCurrentDirectoryW(0, nullptr);
-    std::wstring folder(needed, L'\0');
-    const DWORD length = GetCurrentDirectoryW(needed, folder.data());
-    folder.resize(length < needed ? length : 0);
-    return folder;
-}
-
 }  // namespace
 
 int32_t CreateDirectoryPath(std::wstring_view path) {

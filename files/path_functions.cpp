@@ -86,6 +86,14 @@ bool StartsWithNoCase(std::wstring_view prefix, std::wstring_view text) {
     return prefix.size() <= text.size() && EqualsNoCase(prefix, text.substr(0, prefix.size()));
 }
 
+std::wstring CurrentDirectory() {
+    const DWORD needed = GetCurrentDirectoryW(0, nullptr);
+    std::wstring folder(needed, L'\0');
+    const DWORD length = GetCurrentDirectoryW(needed, folder.data());
+    folder.resize(length < needed ? length : 0);
+    return folder;
+}
+
 std::wstring FullPath(std::wstring_view path) {
     const std::wstring input(path);
     const DWORD needed = GetFullPathNameW(input.c_str(), 0, nullptr, nullptr);

@@ -27,6 +27,9 @@ bool EqualsNoCase(std::wstring_view a, std::wstring_view b);
 // Character by character, separators included; "" is a prefix of everything.
 bool StartsWithNoCase(std::wstring_view prefix, std::wstring_view text);
 
+// The process's current directory.
+std::wstring CurrentDirectory();
+
 // The absolute form of a path (relative parts resolved against the current
 // directory, "." and ".." folded); the path itself when that fails.
 std::wstring FullPath(std::wstring_view path);

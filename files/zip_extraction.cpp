@@ -1,7 +1,5 @@
 #include "files/zip_extraction.h"
 
-#include <ioapi.h>
-#include <iowin32.h>
 #include <unzip.h>
 
 #include <memory>
@@ -15,25 +13,24 @@
 #include "files/folder_operations.h"
 #include "files/path_functions.h"
 #include "files/private_level.h"
+#include "files/reported_operation.h"
+#include "files/system_results.h"
 #include "files/unique_handle.h"
+#include "files/zip_archive_stream.h"
 #include "files/zip_entry_name.h"
+#include "files/zip_entry_reader.h"
 
 namespace {
 
 constexpr size_t kDataBlock = 4 * 1024 * 1024;
-// A stored name has at most 65535 bytes, so this never cuts one.
-constexpr size_t kNameBuffer = 65536;
 
 struct ZipCloser {
     void operator()(void* zip) const { unzClose(zip); }
 };
 using UniqueZip = std::unique_ptr<void, ZipCloser>;
 
-int32_t LastError() { return static_cast<int32_t>(GetLastError()); }
-
 // The archive is opened relative to its own folder, which becomes the
-// current directory, and by its UTF-16 name, so that names outside the ANSI
-// code page open too.
+// current directory.
 UniqueZip OpenArchive(std::wstring_view src) {
     const std::wstring path = NormalizeSeparators(src);
     const size_t slash = path.rfind(L'\\');
@@ -44,33 +41,17 @@ UniqueZip OpenArchive(std::wstring_view src) {
         }
         file = path.substr(slash + 1);
     }
-    zlib_filefunc64_def functions;
-    fill_win32_filefunc64W(&functions);
+    zlib_filefunc64_def functions = ArchiveStreamFunctions();
     return UniqueZip(unzOpen2_64(file.c_str(), &functions));
-}
-
-struct Entry {
-    unz_file_info64 info{};
-    std::wstring name;
-};
-
-int ReadEntry(unzFile zip, std::vector<char>& nameBuffer, Entry& entry) {
-    const int r = unzGetCurrentFileInfo64(zip, &entry.info, nameBuffer.data(), static_cast<uLong>(nameBuffer.size()),
-                                          nullptr, 0, nullptr, 0);
-    if (r != UNZ_OK) {
-        return r;
-    }
-    const size_t length = entry.info.size_filename < nameBuffer.size() ? entry.info.size_filename : 0;
-    entry.name = DecodeEntryName(std::string_view(nameBuffer.data(), length), entry.info.flag);
-    return UNZ_OK;
 }
 
 // The first pass: the progress total, and no entry that would land outside
 // the destination. A failing library call only ends the pass.
-int32_t CheckEntries(unzFile zip, std::vector<char>& nameBuffer, ProgressLevel& progress) {
-    Entry entry;
+int32_t CheckEntries(unzFile zip, ProgressLevel& progress) {
+    std::vector<char> nameBuffer(kZipNameBuffer);
+    ZipEntry entry;
     for (int r = unzGoToFirstFile(zip); r == UNZ_OK; r = unzGoToNextFile(zip)) {
-        if (ReadEntry(zip, nameBuffer, entry) != UNZ_OK) {
+        if (ReadZipEntry(zip, nameBuffer, entry) != UNZ_OK) {
             break;
         }
         if (!IsEntryNameInside(entry.name)) {
@@ -81,108 +62,159 @@ int32_t CheckEntries(unzFile zip, std::vector<char>& nameBuffer, ProgressLevel& 
     return RESULT_SUCCESS;
 }
 
-// A file entry into an existing folder. An entry whose data do not match its
-// checksum or its size is damaged: it fails and its file is removed again,
-// so that nothing broken passes for extracted.
-int32_t ExtractFileEntry(unzFile zip, const Entry& entry, const std::wstring& target, std::vector<char>& buffer,
-                         ProgressLevel& progress) {
-    int32_t result = unzOpenCurrentFile(zip);
-    if (result != UNZ_OK) {
-        return result;
+// Where an entry goes and whether its data are read, from its name and its
+// rule alone.
+struct EntryPlan {
+    ChildRule rule;
+    std::wstring target;
+    bool folder = false;
+    bool needsData = false;
+};
+
+EntryPlan PlanEntry(const ZipEntry& entry, const CTagHandler& rules, const std::wstring& base) {
+    EntryPlan plan;
+    plan.rule = FindChildRule(rules, L"src", entry.name);
+    plan.target = base + (plan.rule.found && !plan.rule.dst.empty() ? plan.rule.dst : entry.name);
+    plan.folder = !plan.target.empty() && IsPathSeparator(plan.target.back());
+    plan.needsData = IsEntryNameInside(entry.name) && !(plan.rule.found && plan.rule.skip) && !plan.folder;
+    return plan;
+}
+
+// Passes over the data of an entry that is left alone.
+void SkipEntryData(ZipEntryReader& reader) {
+    for (ZipEvent event = reader.Next(); event.kind == ZipEvent::Kind::Data; event = reader.Next()) {
+        reader.Recycle(std::move(event.data));
     }
-    uint64_t total = 0;
+}
+
+// Writes the data of the open entry; at its end, the reader's verdict on
+// them, and `damaged` when that is a failure.
+int32_t WriteEntryData(ZipEntryReader& reader, HANDLE file, ProgressLevel& progress, bool& damaged) {
+    for (;;) {
+        ZipEvent event = reader.Next();
+        if (event.kind != ZipEvent::Kind::Data) {
+            damaged = event.code != UNZ_OK;
+            return event.code;
+        }
+        if (const int32_t written = WriteAll(file, event.data.data(), static_cast<DWORD>(event.length));
+            written != RESULT_SUCCESS) {
+            return written;
+        }
+        reader.Recycle(std::move(event.data));
+        progress.AddDone(static_cast<int64_t>(event.length));
+    }
+}
+
+// A file entry into an existing folder. An entry whose data are not sound
+// (checksum, size, inflating) is damaged: it fails and its file is removed
+// again, so that nothing broken passes for extracted.
+int32_t ExtractFileEntry(ZipEntryReader& reader, const ZipEvent& entry, const std::wstring& target,
+                         ProgressLevel& progress) {
+    if (entry.code != UNZ_OK) {
+        return entry.code;
+    }
     UniqueHandle file = AdoptFileHandle(CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
-        result = LastError();
-    } else {
-        for (;;) {
-            const int n = unzReadCurrentFile(zip, buffer.data(), static_cast<unsigned>(buffer.size()));
-            if (n <= 0) {
-                result = n;
-                break;
-            }
-            DWORD written = 0;
-            if (!WriteFile(file.get(), buffer.data(), static_cast<DWORD>(n), &written, nullptr) ||
-                written != static_cast<DWORD>(n)) {
-                const int32_t error = LastError();
-                result = error != 0 ? error : RESULT_GENERAL_ERROR;
-                break;
-            }
-            total += written;
-            progress.AddDone(written);
-        }
-        // A date that is no calendar date leaves the time of writing.
-        if (const std::optional<FILETIME> time = DosDateTimeToFileTime(entry.info.dosDate)) {
-            SetFileTime(file.get(), nullptr, nullptr, &*time);
-        }
-        file.reset();
+        return LastErrorCode();
     }
-    const int closed = unzCloseCurrentFile(zip);
-    if (result == RESULT_SUCCESS && (closed != UNZ_OK || total != entry.info.uncompressed_size)) {
-        result = closed != UNZ_OK ? closed : UNZ_BADZIPFILE;
+    bool damaged = false;
+    const int32_t result = WriteEntryData(reader, file.get(), progress, damaged);
+    // A date that is no calendar date leaves the time of writing.
+    if (const std::optional<FILETIME> time = DosDateTimeToFileTime(entry.entry.info.dosDate)) {
+        SetFileTime(file.get(), nullptr, nullptr, &*time);
+    }
+    file.reset();
+    if (damaged) {
         DeleteFileW(target.c_str());
     }
     return result;
 }
 
-// Everything about one entry but reading its information.
-int32_t ExtractEntry(unzFile zip, const Entry& entry, const CTagHandler& rules, const std::wstring& base,
-                     bool newDestination, std::vector<char>& buffer, ProgressLevel& progress) {
-    if (!IsEntryNameInside(entry.name)) {
+// Everything about one entry after the reader has read its information.
+int32_t ExtractEntry(ZipEntryReader& reader, const ZipEvent& entry, const CTagHandler& rules,
+                     const std::wstring& base, bool newDestination, ProgressLevel& progress) {
+    if (!IsEntryNameInside(entry.entry.name)) {
         return RESULT_ENTRY_OUTSIDE_DESTINATION;
     }
-    const ChildRule rule = FindChildRule(rules, L"src", entry.name);
-    const int64_t size = static_cast<int64_t>(entry.info.uncompressed_size);
-    if (rule.found && rule.skip) {
+    const EntryPlan plan = PlanEntry(entry.entry, rules, base);
+    const int64_t size = static_cast<int64_t>(entry.entry.info.uncompressed_size);
+    if (plan.rule.found && plan.rule.skip) {
         progress.AddDone(size);
         return RESULT_SUCCESS;
     }
-    const std::wstring target = base + (rule.found && !rule.dst.empty() ? rule.dst : entry.name);
     {
         std::lock_guard<std::recursive_mutex> guard(progress.Lock());
-        progress.SetItemName(entry.name);
-        progress.SetTargetPath(target);
+        progress.SetItemName(entry.entry.name);
+        progress.SetTargetPath(plan.target);
     }
-    const bool folderEntry = !target.empty() && IsPathSeparator(target.back());
     if (!newDestination) {
-        const DWORD attributes = GetFileAttributesW(target.c_str());
+        const DWORD attributes = GetFileAttributesW(plan.target.c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES) {
-            if (rule.found && rule.never) {
+            if (plan.rule.found && plan.rule.never) {
+                if (entry.withData) {
+                    SkipEntryData(reader);
+                }
                 progress.AddDone(size);
                 return RESULT_SUCCESS;
             }
             // Whatever stands in the way goes, folder trees included; how
             // that went shows in what the extraction gives below.
-            if (!(folderEntry && (attributes & FILE_ATTRIBUTE_DIRECTORY))) {
-                DeletePath(target, PrivateLevel());
+            if (!(plan.folder && (attributes & FILE_ATTRIBUTE_DIRECTORY))) {
+                DeletePath(plan.target, PrivateLevel());
             }
         }
     }
     // Parent folders are not made for file entries: the archives carry
     // their folder entries first.
-    return folderEntry ? CreateDirectoryPath(target) : ExtractFileEntry(zip, entry, target, buffer, progress);
+    return plan.folder ? CreateDirectoryPath(plan.target) : ExtractFileEntry(reader, entry, plan.target, progress);
 }
 
 int32_t ExtractEntries(unzFile zip, const CTagHandler& rules, const std::wstring& base, bool newDestination,
                        ProgressLevel& progress) {
-    std::vector<char> nameBuffer(kNameBuffer);
-    if (const int32_t checked = CheckEntries(zip, nameBuffer, progress); checked != RESULT_SUCCESS) {
+    if (const int32_t checked = CheckEntries(zip, progress); checked != RESULT_SUCCESS) {
         return checked;
     }
-    std::vector<char> buffer(kDataBlock);
-    Entry entry;
-    int32_t result = unzGoToFirstFile(zip);
-    while (result == UNZ_OK) {
-        result = ReadEntry(zip, nameBuffer, entry);
-        if (result == UNZ_OK) {
-            result = ExtractEntry(zip, entry, rules, base, newDestination, buffer, progress);
+    ZipEntryReader reader(zip, kDataBlock,
+                          [&](const ZipEntry& entry) { return PlanEntry(entry, rules, base).needsData; });
+    for (;;) {
+        const ZipEvent entry = reader.Next();
+        if (entry.kind != ZipEvent::Kind::Entry) {
+            return entry.code == UNZ_END_OF_LIST_OF_FILE ? RESULT_SUCCESS : entry.code;
         }
-        if (result == UNZ_OK) {
-            result = unzGoToNextFile(zip);
+        if (const int32_t result = ExtractEntry(reader, entry, rules, base, newDestination, progress);
+            result != RESULT_SUCCESS) {
+            return result;
         }
     }
-    return result == UNZ_END_OF_LIST_OF_FILE ? RESULT_SUCCESS : result;
+}
+
+// Into a new folder no existence checks are made. A file in the folder's
+// place is deleted, and the folder not made.
+int32_t ExtractInto(const CTagHandler& rules, ProgressLevel& progress, const std::wstring& src,
+                    const std::wstring& dst) {
+    bool newDestination = false;
+    const DWORD attributes = GetFileAttributesW(dst.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        if (const int32_t created = CreateDirectoryPath(dst); created != RESULT_SUCCESS) {
+            return created;
+        }
+        newDestination = true;
+    } else if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        // A file moved aside for the restart has freed the path as well.
+        const int32_t deleted = DeleteFileChecked(dst, PrivateLevel());
+        if (deleted != RESULT_SUCCESS && deleted != RESULT_REBOOT_PENDING) {
+            return deleted;
+        }
+    }
+    {
+        std::lock_guard<std::recursive_mutex> guard(progress.Lock());
+        progress.SetItemName(src);
+        progress.SetTargetPath(dst);
+    }
+    const UniqueZip zip = OpenArchive(src);
+    return zip ? ExtractEntries(zip.get(), rules, EnsureTrailingSeparator(dst), newDestination, progress)
+               : ERROR_FILE_NOT_FOUND;
 }
 
 }  // namespace
@@ -211,31 +243,5 @@ int32_t ExtractArchive(const CTagHandler& rules, ProgressLevel& progress, std::w
     if (src.empty() || dst.empty()) {
         return RESULT_SUCCESS;
     }
-    {
-        std::lock_guard<std::recursive_mutex> guard(progress.Lock());
-        progress.Reset();
-        progress.SetState(1);
-        progress.Describe(ACTION_EXTRACT, {src, dst});
-    }
-    int32_t result = RESULT_SUCCESS;
-    bool newDestination = false;
-    const DWORD attributes = GetFileAttributesW(dst.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        result = CreateDirectoryPath(dst);
-        newDestination = result == RESULT_SUCCESS;
-    } else if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        result = DeleteFileChecked(dst, PrivateLevel());
-    }
-    if (result == RESULT_SUCCESS) {
-        {
-            std::lock_guard<std::recursive_mutex> guard(progress.Lock());
-            progress.SetItemName(src);
-            progress.SetTargetPath(dst);
-        }
-        const UniqueZip zip = OpenArchive(src);
-        result = zip ? ExtractEntries(zip.get(), rules, EnsureTrailingSeparator(dst), newDestination, progress)
-                     : ERROR_FILE_NOT_FOUND;
-    }
-    progress.SetState(0);
-    return result;
+    return RunReported(progress, ACTION_EXTRACT, {src, dst}, [&] { return ExtractInto(rules, progress, src, dst); });
 }

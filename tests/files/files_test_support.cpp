@@ -162,13 +162,7 @@ bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds limit)
     return true;
 }
 
-std::wstring CurrentDirectoryForTest() {
-    wchar_t folder[MAX_PATH];
-    const DWORD length = GetCurrentDirectoryW(MAX_PATH, folder);
-    return std::wstring(folder, length);
-}
-
-CurrentDirectoryGuard::CurrentDirectoryGuard() : saved_(CurrentDirectoryForTest()) {}
+CurrentDirectoryGuard::CurrentDirectoryGuard() : saved_(CurrentDirectory()) {}
 
 CurrentDirectoryGuard::~CurrentDirectoryGuard() { SetCurrentDirectoryW(saved_.c_str()); }
 

@@ -61,5 +61,4 @@ private:
     std::wstring saved_;
 };
 
-std::wstring CurrentDirectoryForTest();
 std::string Narrow(const std::wstring& text);

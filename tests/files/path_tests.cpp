@@ -110,7 +110,7 @@ TEST(TempNames, FirstFreeNumberInTheFilesFolder) {
 
     CurrentDirectoryGuard guard;
     SetCurrentDirectoryW(dir.Path().c_str());
-    EXPECT_EQ(MakeTempFileName(L"setup.exe", L""), CurrentDirectoryForTest() + L"/setup.exe.tmp1");
+    EXPECT_EQ(MakeTempFileName(L"setup.exe", L""), CurrentDirectory() + L"/setup.exe.tmp1");
 }
 
 }  // namespace

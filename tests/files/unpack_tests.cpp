@@ -5,6 +5,7 @@
 
 #include <unzip.h>
 
+#include <atomic>
 #include <functional>
 #include <map>
 
@@ -30,6 +31,15 @@ void MakeFiles(const std::wstring& root, const Files& files) {
             WriteFileBytes(root + L"\\" + path, content);
         }
     }
+}
+
+// The content make_zips.py gives its large entries.
+std::string Pattern(size_t size) {
+    std::string bytes(size, '\0');
+    for (size_t i = 0; i < size; ++i) {
+        bytes[i] = static_cast<char>((i * 7 + i / 4096) % 256);
+    }
+    return bytes;
 }
 
 // Every unpack changes the current directory; each test gets its own back.
@@ -79,6 +89,10 @@ TEST_F(Unpack, Cases) {
         // entry fails and leaves no file; entries before it stay.
         {"checksum_mismatch", L"bad_crc.zip", "", {}, UNZ_CRCERROR, {{L"good.txt", "good"}},
          {L"data.bin", L"after.txt"}},
+        {"damaged_entry_left_alone_by_its_rule", L"bad_crc.zip", "<unpackfile src='data.bin' overwrite='never'/>",
+         {{L"data.bin", "mine"}}, 0, {{L"data.bin", "mine"}, {L"after.txt", "after"}}, {}},
+        {"damaged_entry_skipped", L"bad_crc.zip", "<unpackfile src='data.bin' skip='true'/>", {}, 0,
+         {{L"after.txt", "after"}}, {L"data.bin"}},
         {"fewer_bytes_than_announced", L"short_data.zip", "", {}, UNZ_BADZIPFILE, {}, {L"short.bin"}},
         {"not_an_archive", L"not_a_zip.zip", "", {}, ERROR_FILE_NOT_FOUND, {}, {}},
         {"missing_archive", L"no_such.zip", "", {}, ERROR_FILE_NOT_FOUND, {}, {}},
@@ -144,6 +158,50 @@ TEST(ZipEntryName, InsideOrNot) {
     EXPECT_EQ(DecodeEntryName("\xfc", 0), AnsiToWide("\xfc"));
 }
 
+// The reader serves the library from a 64 KiB window: entries and a central
+// directory larger than it, read back exactly.
+TEST_F(Unpack, ArchiveLargerThanTheReadWindow) {
+    TempDir dir;
+    ASSERT_EQ(RunUnpack(FixturePath(L"many.zip"), dir / L"D").result, ERROR_PATH_NOT_FOUND);  // no folder entry
+    CreateDirectoryW((dir / L"E").c_str(), nullptr);
+    CreateDirectoryW((dir / L"E\\many").c_str(), nullptr);
+    ASSERT_EQ(RunUnpack(FixturePath(L"many.zip"), dir / L"E").result, 0);
+    for (int i = 0; i < 1500; i += 149) {
+        wchar_t name[32];
+        swprintf(name, 32, L"E\\many\\%04d.txt", i);
+        EXPECT_EQ(ReadFileBytes(dir / name), "entry " + std::to_string(i)) << i;
+    }
+    EXPECT_TRUE(ReadFileBytes(dir / L"E\\large_stored.bin") == Pattern(300000));
+    EXPECT_TRUE(ReadFileBytes(dir / L"E\\large_deflated.txt") == Pattern(1000000));
+    SetCurrentDirectoryW(ProgramFolder().c_str());
+}
+
+// Entries are inflated ahead on a thread of their own, a 4 MiB block at a
+// time; an entry of several blocks comes out whole.
+TEST_F(Unpack, EntryOfSeveralBlocks) {
+    TempDir dir;
+    ASSERT_EQ(RunUnpack(FixturePath(L"large.zip"), dir / L"D").result, 0);
+    EXPECT_TRUE(ReadFileBytes(dir / L"D\\large.txt") == Pattern(9 * 1024 * 1024 + 5));
+    EXPECT_EQ(ReadFileBytes(dir / L"D\\after.txt"), "after");
+}
+
+// The user's abort leaves at once, with the reading thread stopped.
+TEST_F(Unpack, AbortStopsTheExtraction) {
+    TempDir dir;
+    CXMLProcessor owner;
+    const CPackageHandler noRules(owner.Params(), owner.Progress());
+    std::atomic<int32_t> abortState{2};
+    ProgressLevel level(abortState);
+    try {
+        ExtractArchive(noRules, level, FixturePath(L"large.zip"), dir / L"D");
+        ADD_FAILURE() << "no abort";
+    } catch (int code) {
+        EXPECT_EQ(code, RESULT_ABORTED);
+    }
+    EXPECT_FALSE(PathExists(dir / L"D\\after.txt"));
+    SetCurrentDirectoryW(ProgramFolder().c_str());
+}
+
 TEST_F(Unpack, FilesCarryTheEntryTime) {
     TempDir dir;
     ASSERT_EQ(RunUnpack(FixturePath(L"folders.zip"), dir / L"D").result, 0);
@@ -174,7 +232,7 @@ TEST_F(Unpack, ArchiveFolderBecomesTheCurrentDirectory) {
     ASSERT_TRUE(CopyFileW(FixturePath(L"folders.zip").c_str(), archive.c_str(), FALSE));
     EXPECT_EQ(RunUnpack(archive, dir / L"D").result, 0);
     EXPECT_EQ(ReadFileBytes(dir / L"D\\a\\b.txt"), "bee");
-    EXPECT_TRUE(EqualsNoCase(CurrentDirectoryForTest(), folder));
+    EXPECT_TRUE(EqualsNoCase(CurrentDirectory(), folder));
     SetCurrentDirectoryW(ProgramFolder().c_str());
 }
 
@@ -183,6 +241,19 @@ TEST_F(Unpack, DestinationThatIsAFileIsDeletedAndNotCreated) {
     WriteFileBytes(dir / L"D", "file");
     EXPECT_EQ(RunUnpack(FixturePath(L"rules.zip"), dir / L"D").result, ERROR_PATH_NOT_FOUND);
     EXPECT_FALSE(PathExists(dir / L"D"));
+}
+
+// A file in use in the destination's place is moved aside for the restart:
+// the path is free, and the extraction goes on rather than passing for done.
+TEST_F(Unpack, DestinationThatIsAFileInUseIsMovedAside) {
+    TempDir dir;
+    const auto holder = StartImageInUse(dir / L"D");
+    EXPECT_EQ(RunUnpack(FixturePath(L"folders.zip"), dir / L"D").result, 0);
+    EXPECT_EQ(ReadFileBytes(dir / L"D\\a\\b.txt"), "bee");
+    holder->Stop();
+    DeleteFileW((dir.Path() + L"/D.tmp0").c_str());
+    ClearPendingRestart();
+    SetCurrentDirectoryW(ProgramFolder().c_str());
 }
 
 TEST_F(Unpack, ReportsProgressAndCountsTwice) {
@@ -206,6 +277,24 @@ TEST_F(Unpack, ReportsProgressAndCountsTwice) {
     EXPECT_EQ(missing.Progress()->action.State(), 0);
     EXPECT_EQ(missing.Progress()->processed.load(), missing.Progress()->counted.load() + 1);
     SetCurrentDirectoryW(ProgramFolder().c_str());
+}
+
+}  // namespace
+
+namespace {
+
+// The installation unpacks its downloads and then deletes their folder, the
+// current directory by then: the deletion must not wait for a restart.
+TEST_F(Unpack, LeavesTheArchiveFolderFreeToDelete) {
+    TempDir dir(L"unpack-free");
+    const std::wstring downloads = dir / L"Temp";
+    CreateDirectoryW(downloads.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileW(FixturePath(L"folders.zip").c_str(), (downloads + L"\\qt.zip").c_str(), FALSE));
+    const ScriptRun run = RunXml("<install><package><unpack src='" + U8(downloads) + "/qt.zip' dst='" +
+                                 U8(dir.Path()) + "/'/><delete path='" + U8(downloads) + "/'/></package></install>");
+    EXPECT_EQ(run.result, 0) << U8(run.statusLine);
+    EXPECT_FALSE(PathExists(downloads));
+    EXPECT_TRUE(PathExists(dir / L"a\\b.txt"));
 }
 
 }  // namespace
