@@ -5,7 +5,7 @@
 
 // The call that finally restarts; tests replace it, since under Wine a real
 // restart would end every process of the prefix.
-using ExitWindowsCall = BOOL (*)(UINT flags, DWORD reason);
+using ExitWindowsCall = BOOL(WINAPI*)(UINT flags, DWORD reason);
 
 // Enables the shutdown privilege and, only when it really was enabled,
 // restarts with EWX_REBOOT | EWX_FORCEIFHUNG for a planned upgrade.

@@ -24,7 +24,7 @@ bool ShutdownPrivilegeEnabled() {
     return enabled != FALSE;
 }
 
-BOOL RecordExit(UINT flags, DWORD reason) {
+BOOL WINAPI RecordExit(UINT flags, DWORD reason) {
     ++gCalls;
     gFlags = flags;
     gReason = reason;
