@@ -21,6 +21,7 @@ struct TopWindowSearch {
     DWORD processId;
     const wchar_t* className;
     const wchar_t* title;
+    bool hiddenToo = false;
     HWND found = nullptr;
 };
 
@@ -28,7 +29,7 @@ BOOL CALLBACK MatchTopWindow(HWND window, LPARAM lParam) {
     auto& search = *reinterpret_cast<TopWindowSearch*>(lParam);
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
-    if (processId != search.processId || !IsWindowVisible(window)) {
+    if (processId != search.processId || (!search.hiddenToo && !IsWindowVisible(window))) {
         return TRUE;
     }
     if (search.className && ClassOf(window) != search.className) {
@@ -126,8 +127,9 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     }
 }
 
-HWND WaitForTopWindow(DWORD processId, const wchar_t* className, const wchar_t* title, DWORD timeoutMs) {
-    TopWindowSearch search{processId, className, title};
+HWND WaitForTopWindow(DWORD processId, const wchar_t* className, const wchar_t* title, DWORD timeoutMs,
+                      bool hiddenToo) {
+    TopWindowSearch search{processId, className, title, hiddenToo};
     WaitUntil(
         [&search] {
             EnumWindows(MatchTopWindow, reinterpret_cast<LPARAM>(&search));

@@ -31,9 +31,10 @@ private:
 // Waits for the condition, checking every 20 ms; true when it came true in time.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
 
-// A visible top-level window of the process with that class (null: any) and
-// title (null: any), or null after the timeout.
-HWND WaitForTopWindow(DWORD processId, const wchar_t* className, const wchar_t* title, DWORD timeoutMs);
+// A top-level window of the process with that class (null: any) and title
+// (null: any), visible unless hidden ones are asked for; null after the timeout.
+HWND WaitForTopWindow(DWORD processId, const wchar_t* className, const wchar_t* title, DWORD timeoutMs,
+                      bool hiddenToo = false);
 // The first descendant of root with that control id, or null.
 HWND FindControl(HWND root, int id);
 HWND WaitForControl(HWND root, int id, DWORD timeoutMs);
