@@ -1,14 +1,15 @@
 // ui_test_host: the wizard's main window with test screens made from the real
 // templates, for the framework tests to drive from outside.
 //
-//   ui_test_host --log FILE [--tray] [--no-confirm] [--refuse-close] TEMPLATE[:CODE]...
+//   ui_test_host --log FILE [--tray] [--no-confirm] [--refuse-close] [--close-at-start] TEMPLATE[:CODE]...
 //
 // Every TEMPLATE:CODE is one WM_SWITCH_SCREEN, all posted before the message
 // loop starts. What the framework calls is written to FILE, one line each:
 // "create 133", "init 133", "next 133", "command 133 1062", "canclose 133",
 // "destroy 133", "close", "abort forced=0 confirm=1 code=titl detail=", "end".
 // A test screen's Background button (1060) turns tray mode off, as the
-// progress screen does after a failure.
+// progress screen does after a failure. --close-at-start posts WM_CLOSE
+// before the loop runs, as a user closing the window at once would.
 #include <windows.h>
 
 #include <shellapi.h>
@@ -91,6 +92,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
     bool tray = false;
     bool noConfirm = false;
+    bool closeAtStart = false;
     std::deque<TestScreenRegisterer> screens;  // stable addresses for the posted pointers
     for (int i = 1; i < count; ++i) {
         const std::wstring argument = arguments[i];
@@ -101,6 +103,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
             tray = true;
         } else if (argument == L"--no-confirm") {
             noConfirm = true;
+        } else if (argument == L"--close-at-start") {
+            closeAtStart = true;
         } else if (argument == L"--refuse-close") {
             gRefuseClose = true;
         } else {
@@ -120,6 +124,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     }
     for (const TestScreenRegisterer& screen : screens) {
         window.PostSwitchScreen(screen);
+    }
+    if (closeAtStart) {
+        PostMessageW(window.Window(), WM_CLOSE, 0, 0);
     }
     window.RunMessageLoop();
     Log("end");

@@ -75,6 +75,27 @@ bool LaunchUnixProgram(const std::wstring& commandLine) {
     return true;
 }
 
+// Wine on Xvfb leaves a window black while it lies wholly inside its owner
+// (a message box over the wizard, say); once it sticks out it paints. Gives
+// the rectangle to picture: the window together with its owner.
+RECT UncoverFromOwner(HWND window) {
+    RECT area{};
+    GetWindowRect(window, &area);
+    HWND owner = GetWindow(window, GW_OWNER);
+    RECT ownerArea{};
+    if (!owner || !GetWindowRect(owner, &ownerArea)) {
+        return area;
+    }
+    if (area.left >= ownerArea.left && area.right <= ownerArea.right && area.top >= ownerArea.top &&
+        area.bottom <= ownerArea.bottom) {
+        const int shift = ownerArea.right + 16 - area.right;
+        SetWindowPos(window, nullptr, area.left + shift, area.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        OffsetRect(&area, shift, 0);
+    }
+    UnionRect(&area, &area, &ownerArea);
+    return area;
+}
+
 }  // namespace
 
 DrivenProcess::DrivenProcess(const std::wstring& commandLine) {
@@ -238,8 +259,8 @@ std::wstring TakeScreenshot(const std::wstring& name, HWND window) {
     DeleteFileW(file.c_str());
 
     std::wstring command = L"/bin/sh " + Utf8ToWide(ZANVO_SCREENSHOT_SCRIPT) + L" " + unixFile;
-    RECT area{};
-    if (window && GetWindowRect(window, &area)) {
+    if (window) {
+        const RECT area = UncoverFromOwner(window);
         command += L" " + std::to_wstring(area.left) + L" " + std::to_wstring(area.top) + L" " +
                    std::to_wstring(area.right - area.left) + L" " + std::to_wstring(area.bottom - area.top);
     }

@@ -64,7 +64,9 @@ MessageBoxInfo WaitForMessageBox(DWORD processId, DWORD timeoutMs);
 // Clicks the box's button with that id (IDYES, IDNO, IDOK, ...).
 bool AnswerMessageBox(const MessageBoxInfo& box, int buttonId);
 
-// Takes a picture of the display (cropped to window when it is given) into
-// the build's screenshot folder as NAME.png; returns its Windows path, or an
-// empty text when no picture came.
+// Takes a picture of the display (cropped to window when it is given, and to
+// its owner as well when it has one) into the build's screenshot folder as
+// NAME.png; returns its Windows path, or an empty text when no picture came.
+// An owned window that lies wholly inside its owner is moved to stick out on
+// the right first: Wine on Xvfb does not paint it otherwise.
 std::wstring TakeScreenshot(const std::wstring& name, HWND window = nullptr);
