@@ -29,7 +29,7 @@ BOOL CALLBACK MatchTopWindow(HWND window, LPARAM lParam) {
     auto& search = *reinterpret_cast<TopWindowSearch*>(lParam);
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
-    if (processId != search.processId || (!search.hiddenToo && !IsWindowVisible(window))) {
+    if ((search.processId && processId != search.processId) || (!search.hiddenToo && !IsWindowVisible(window))) {
         return TRUE;
     }
     if (search.className && ClassOf(window) != search.className) {
@@ -246,7 +246,7 @@ bool AnswerMessageBox(const MessageBoxInfo& box, int buttonId) {
         return false;
     }
     ClickButton(button);
-    return true;
+    return WaitUntil([&box] { return !IsWindow(box.window); }, kSendTimeoutMs);
 }
 
 std::wstring TakeScreenshot(const std::wstring& name, HWND window) {

@@ -31,8 +31,9 @@ private:
 // Waits for the condition, checking every 20 ms; true when it came true in time.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
 
-// A top-level window of the process with that class (null: any) and title
-// (null: any), visible unless hidden ones are asked for; null after the timeout.
+// A top-level window of the process (0: of any process) with that class
+// (null: any) and title (null: any), visible unless hidden ones are asked
+// for; null after the timeout.
 HWND WaitForTopWindow(DWORD processId, const wchar_t* className, const wchar_t* title, DWORD timeoutMs,
                       bool hiddenToo = false);
 // The first descendant of root with that control id, or null.
@@ -61,7 +62,8 @@ struct MessageBoxInfo {
 // A message box of the process (a "#32770" window with the box's text
 // control), or a box with a null window after the timeout.
 MessageBoxInfo WaitForMessageBox(DWORD processId, DWORD timeoutMs);
-// Clicks the box's button with that id (IDYES, IDNO, IDOK, ...).
+// Clicks the box's button with that id (IDYES, IDNO, IDOK, ...); true when
+// the box then went away.
 bool AnswerMessageBox(const MessageBoxInfo& box, int buttonId);
 
 // Takes a picture of the display (cropped to window when it is given, and to
