@@ -6,7 +6,7 @@ bin=$1 gui=$2
 work=$(mktemp -d)
 host=
 # A host left running would keep the prefix's server, and every later test, waiting.
-trap '[ -n "$host" ] && kill "$host" 2>/dev/null; rm -rf "$work"' EXIT
+trap 'if [ -n "$host" ]; then kill "$host" 2>/dev/null || true; fi; rm -rf "$work"' EXIT
 DISPLAY=:$(cat "$gui/display")
 export DISPLAY
 /usr/lib/wine/wineserver -w
