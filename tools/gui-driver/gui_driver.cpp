@@ -1,5 +1,6 @@
 #include "tools/gui-driver/gui_driver.h"
 
+#include <initializer_list>
 #include <vector>
 
 #include "common/text_conversion.h"
@@ -56,21 +57,24 @@ BOOL CALLBACK MatchControl(HWND window, LPARAM lParam) {
     return FALSE;
 }
 
-// Wine starts a Unix program but gives no handle to wait on.
-bool LaunchUnixProgram(const std::wstring& commandLine) {
+bool StartProcess(const std::wstring& commandLine, PROCESS_INFORMATION& info) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
     std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
     line.push_back(L'\0');
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+    return CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info) != FALSE;
+}
+
+// Wine starts a Unix program but gives no handle to wait on.
+bool LaunchUnixProgram(const std::wstring& commandLine) {
+    PROCESS_INFORMATION info{};
+    if (!StartProcess(commandLine, info)) {
         return false;
     }
-    if (info.hThread) {
-        CloseHandle(info.hThread);
-    }
-    if (info.hProcess) {
-        CloseHandle(info.hProcess);
+    for (HANDLE handle : {info.hThread, info.hProcess}) {
+        if (handle) {
+            CloseHandle(handle);
+        }
     }
     return true;
 }
@@ -99,12 +103,8 @@ RECT UncoverFromOwner(HWND window) {
 }  // namespace
 
 DrivenProcess::DrivenProcess(const std::wstring& commandLine) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
-    line.push_back(L'\0');
-    if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+    if (StartProcess(commandLine, info)) {
         CloseHandle(info.hThread);
         process_ = info.hProcess;
         id_ = info.dwProcessId;
