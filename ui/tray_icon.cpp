@@ -7,6 +7,9 @@
 
 namespace {
 
+// The 32-bit program hands the shell the record of Vista and later, 956 bytes.
+static_assert(sizeof(void*) != 4 || sizeof(NOTIFYICONDATAW) == 956, "notification icon record of Vista");
+
 constexpr wchar_t kWindowClass[] = L"TA_TrayNotifyWindow";
 constexpr UINT kIconId = 1;
 
