@@ -109,12 +109,6 @@ int32_t RemoveTree(std::wstring_view path, ProgressLevel& progress) {
     if (entries != RESULT_SUCCESS && entries != RESULT_REBOOT_PENDING) {
         return entries;
     }
-    // The current directory cannot be removed, and an unpack leaves it in the
-    // archive's folder (the installation's download folder, say): step out
-    // to the parent first.
-    if (IsSameOrParentPath(folder, CurrentDirectory())) {
-        SetCurrentDirectoryW(FolderPart(FullPath(folder)).c_str());
-    }
     // The running program's folder, and any folder holding it, is left to
     // the self-removal script.
     const int32_t removal = HoldsOwnFolder(folder) ? RESULT_SUCCESS : RemoveDirectoryOrDefer(folder);

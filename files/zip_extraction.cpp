@@ -35,6 +35,7 @@ UniqueZip OpenArchive(std::wstring_view src) {
     const std::wstring path = NormalizeSeparators(src);
     const size_t slash = path.rfind(L'\\');
     std::wstring file = path;
+    const std::wstring previous = CurrentDirectory();
     if (slash != std::wstring::npos) {
         if (!SetCurrentDirectoryW(path.substr(0, slash + 1).c_str())) {
             return nullptr;
@@ -42,7 +43,14 @@ UniqueZip OpenArchive(std::wstring_view src) {
         file = path.substr(slash + 1);
     }
     zlib_filefunc64_def functions = ArchiveStreamFunctions();
-    return UniqueZip(unzOpen2_64(file.c_str(), &functions));
+    UniqueZip zip(unzOpen2_64(file.c_str(), &functions));
+    // The archive's folder is current only while it opens: every program
+    // started later (a setup helper, a COM server) would inherit it as its
+    // current directory and keep the download folder from being deleted.
+    if (!previous.empty()) {
+        SetCurrentDirectoryW(previous.c_str());
+    }
+    return zip;
 }
 
 // The first pass: the progress total, and no entry that would land outside

@@ -42,7 +42,7 @@ std::string Pattern(size_t size) {
     return bytes;
 }
 
-// Every unpack changes the current directory; each test gets its own back.
+// Each test gets its own current directory back.
 class Unpack : public testing::Test {
 protected:
     ScriptRun RunUnpack(const std::wstring& archive, const std::wstring& dst, const std::string& rules = "") {
@@ -223,8 +223,9 @@ TEST_F(Unpack, FilesCarryTheEntryTime) {
     EXPECT_FALSE(DosDateTimeToFileTime((40u << 25) | (13u << 21) | (31u << 16)).has_value());
 }
 
-TEST_F(Unpack, ArchiveFolderBecomesTheCurrentDirectory) {
+TEST_F(Unpack, ArchiveOutsideTheAnsiCodePageOpensAndTheCurrentDirectoryStays) {
     TempDir dir;
+    const std::wstring before = CurrentDirectory();
     const std::wstring folder = dir / L"\u0430\u0440\u0445\u0438\u0432 \u4e2d";
     CreateDirectoryW(folder.c_str(), nullptr);
     // A name outside the ANSI code page opens too.
@@ -232,8 +233,7 @@ TEST_F(Unpack, ArchiveFolderBecomesTheCurrentDirectory) {
     ASSERT_TRUE(CopyFileW(FixturePath(L"folders.zip").c_str(), archive.c_str(), FALSE));
     EXPECT_EQ(RunUnpack(archive, dir / L"D").result, 0);
     EXPECT_EQ(ReadFileBytes(dir / L"D\\a\\b.txt"), "bee");
-    EXPECT_TRUE(EqualsNoCase(CurrentDirectory(), folder));
-    SetCurrentDirectoryW(ProgramFolder().c_str());
+    EXPECT_TRUE(EqualsNoCase(CurrentDirectory(), before));
 }
 
 TEST_F(Unpack, DestinationThatIsAFileIsDeletedAndNotCreated) {
@@ -283,15 +283,17 @@ TEST_F(Unpack, ReportsProgressAndCountsTwice) {
 
 namespace {
 
-// The installation unpacks its downloads and then deletes their folder, the
-// current directory by then: the deletion must not wait for a restart.
+// The installation unpacks its downloads, starts programs and then deletes
+// the download folder: the deletion must not wait for a restart.
 TEST_F(Unpack, LeavesTheArchiveFolderFreeToDelete) {
     TempDir dir(L"unpack-free");
     const std::wstring downloads = dir / L"Temp";
     CreateDirectoryW(downloads.c_str(), nullptr);
     ASSERT_TRUE(CopyFileW(FixturePath(L"folders.zip").c_str(), (downloads + L"\\qt.zip").c_str(), FALSE));
     const ScriptRun run = RunXml("<install><package><unpack src='" + U8(downloads) + "/qt.zip' dst='" +
-                                 U8(dir.Path()) + "/'/><delete path='" + U8(downloads) + "/'/></package></install>");
+                                 U8(dir.Path()) + "/'/><createlink dst='" + U8(dir.Path()) +
+                                 "/a.lnk' src='C:/windows/notepad.exe'/><delete path='" + U8(downloads) +
+                                 "/'/></package></install>");
     EXPECT_EQ(run.result, 0) << U8(run.statusLine);
     EXPECT_FALSE(PathExists(downloads));
     EXPECT_TRUE(PathExists(dir / L"a\\b.txt"));
