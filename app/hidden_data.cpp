@@ -6,10 +6,10 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
 
 #include "common/ci_string.h"
 #include "common/text_conversion.h"
+#include "files/unique_handle.h"
 
 const char kHiddenDataMarker[] = "ZANVO_START_OF_HIDDEN_DATA_SECTION_ZANVO";
 
@@ -31,11 +31,6 @@ std::vector<uint8_t> ScrambledMarker() {
     ScrambleHiddenBytes(marker.data(), marker.size());
     return marker;
 }
-
-struct HandleCloser {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using FileHandle = std::unique_ptr<void, HandleCloser>;
 
 bool ReadAt(HANDLE file, uint32_t offset, void* buffer, DWORD size) {
     if (SetFilePointer(file, static_cast<LONG>(offset), nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER) {
@@ -117,10 +112,9 @@ std::optional<CertificateTable> LocateCertificateTable(const std::vector<uint8_t
 }
 
 std::optional<std::string> ReadHiddenData(const std::wstring& path) {
-    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE) {
-        file.release();
+    const UniqueHandle file = AdoptFileHandle(
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         return std::nullopt;
     }
     uint8_t field[4];

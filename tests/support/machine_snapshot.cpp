@@ -2,13 +2,9 @@
 
 #include <cstdio>
 
-namespace {
+#include "system/registry_key.h"
 
-#if defined(_WIN64)
-constexpr REGSAM kView = KEY_WOW64_32KEY;
-#else
-constexpr REGSAM kView = 0;
-#endif
+namespace {
 
 void AddFolder(const std::wstring& folder, MachineSnapshot& snapshot) {
     const DWORD attributes = GetFileAttributesW(folder.c_str());
@@ -42,7 +38,7 @@ void AddFolder(const std::wstring& folder, MachineSnapshot& snapshot) {
 
 void AddKey(HKEY root, const std::wstring& path, MachineSnapshot& snapshot) {
     HKEY key;
-    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ | kView, &key) != ERROR_SUCCESS) {
+    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ | kRegistryView, &key) != ERROR_SUCCESS) {
         return;
     }
     snapshot.entries[L"key " + path] = L"";
