@@ -171,7 +171,7 @@ TEST_F(VendorPortDownloads, AbortDuringThePauseEndsTheLoopWithoutAQuestion) {
     EXPECT_TRUE(Reports().empty());
 }
 
-// The Part took an incomplete transfer (-6) for a success with a pending
+// An incomplete transfer once counted as a success with a pending
 // restart: the installation went on with a broken package.
 TEST_F(VendorPortDownloads, IncompleteDownloadFailsTheRunInsteadOfAskingForARestart) {
     const std::wstring path = UniquePath(L"main_zanvo.zip");
@@ -186,7 +186,7 @@ TEST_F(VendorPortDownloads, IncompleteDownloadFailsTheRunInsteadOfAskingForARest
     EXPECT_FALSE(PathExists(dir / L"main_zanvo.zip"));
 }
 
-// The Part skipped every source but "http://": an https:// package was
+// Every source but "http://" was once skipped: an https:// package was
 // reported as downloaded without a single request.
 TEST_F(VendorPortDownloads, HttpsSourceIsDownloadedNotSkipped) {
     ScriptedQuestion question({RetryAnswer::Cancel});
