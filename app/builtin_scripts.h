@@ -15,6 +15,8 @@ std::string RemovalScriptText(const ScriptInputs& inputs, RemovalKind kind);
 // Write the documents to their paths; 0 or the system error code.
 int32_t BuildInstallScript(const ScriptInputs& inputs);
 int32_t BuildRemovalScript(const ScriptInputs& inputs, RemovalKind kind);
+// All three, install first; 0 or the first system error code.
+int32_t BuildAllScripts(const ScriptInputs& inputs);
 
 constexpr const wchar_t* kUninstallKey =
     L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\ZanvoArchiver";

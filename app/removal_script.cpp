@@ -101,6 +101,17 @@ std::string RemovalScriptText(const ScriptInputs& inputs, RemovalKind kind) {
     return RemovalScriptWriter(inputs, kind).Write();
 }
 
+int32_t BuildAllScripts(const ScriptInputs& inputs) {
+    int32_t result = BuildInstallScript(inputs);
+    if (result == 0) {
+        result = BuildRemovalScript(inputs, RemovalKind::Uninstall);
+    }
+    if (result == 0) {
+        result = BuildRemovalScript(inputs, RemovalKind::Undo);
+    }
+    return result;
+}
+
 int32_t BuildRemovalScript(const ScriptInputs& inputs, RemovalKind kind) {
     const std::wstring& path = kind == RemovalKind::Uninstall ? inputs.paths.uninstall : inputs.paths.undo;
     return WriteScriptFile(path, RemovalScriptText(inputs, kind));

@@ -38,13 +38,5 @@ ScriptContext CurrentScriptContext() {
 int32_t WriteBuiltinScripts(const ScriptPaths& paths, const InstallerState& state) {
     const ScriptConditions conditions = EvaluateScriptConditions(state);
     const ScriptContext context = CurrentScriptContext();
-    const ScriptInputs inputs{paths, state, conditions, context};
-    int32_t result = BuildInstallScript(inputs);
-    if (result == 0) {
-        result = BuildRemovalScript(inputs, RemovalKind::Uninstall);
-    }
-    if (result == 0) {
-        result = BuildRemovalScript(inputs, RemovalKind::Undo);
-    }
-    return result;
+    return BuildAllScripts(ScriptInputs{paths, state, conditions, context});
 }

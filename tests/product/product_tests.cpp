@@ -128,10 +128,7 @@ protected:
             adjust(context);
         }
         const ScriptConditions conditions = EvaluateScriptConditions(s);
-        const ScriptInputs inputs{run.paths, s, conditions, context};
-        EXPECT_EQ(BuildInstallScript(inputs), 0);
-        EXPECT_EQ(BuildRemovalScript(inputs, RemovalKind::Uninstall), 0);
-        EXPECT_EQ(BuildRemovalScript(inputs, RemovalKind::Undo), 0);
+        EXPECT_EQ(BuildAllScripts(ScriptInputs{run.paths, s, conditions, context}), 0);
         if (beforeRun) {
             beforeRun(run.paths);
         }

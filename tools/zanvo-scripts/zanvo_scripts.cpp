@@ -91,14 +91,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     const std::wstring folder = EnsureTrailingSeparator(outdir);
     const ScriptPaths paths{folder + L"zanvo_install.xml", folder + L"zanvo_uninstall.xml", folder + L"zanvo_undo.xml"};
-    const ScriptInputs inputs{paths, state, conditions, context};
-    int32_t result = BuildInstallScript(inputs);
-    if (result == 0) {
-        result = BuildRemovalScript(inputs, RemovalKind::Uninstall);
-    }
-    if (result == 0) {
-        result = BuildRemovalScript(inputs, RemovalKind::Undo);
-    }
+    const int32_t result = BuildAllScripts(ScriptInputs{paths, state, conditions, context});
     if (result != 0) {
         fprintf(stderr, "zanvo-scripts: cannot write the documents (error %d)\n", result);
         return 1;
