@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include "common/result_codes.h"
 #include "common/text_conversion.h"
+#include "files/system_results.h"
+#include "files/unique_handle.h"
 
 ScriptDocument::ScriptDocument() {
     document_.SetBOM(true);
@@ -33,13 +36,10 @@ std::string ScriptDocument::Text() const {
 }
 
 int32_t WriteScriptFile(const std::wstring& path, const std::string& text) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return static_cast<int32_t>(GetLastError());
+    const UniqueHandle file = AdoptFileHandle(
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        return LastErrorResult();
     }
-    DWORD written = 0;
-    const BOOL ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    const DWORD error = ok && written == text.size() ? 0 : GetLastError();
-    CloseHandle(file);
-    return static_cast<int32_t>(error);
+    return WriteAll(file.get(), text.data(), static_cast<DWORD>(text.size()));
 }

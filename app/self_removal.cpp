@@ -65,7 +65,7 @@ int32_t WriteScript(const std::wstring& path, const std::string& text) {
     UniqueHandle file = AdoptFileHandle(
         CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
-        return LastErrorCode();
+        return LastErrorResult();
     }
     return WriteAll(file.get(), text.data(), static_cast<DWORD>(text.size()));
 }
@@ -85,7 +85,7 @@ int32_t StartScript(const std::wstring& script, const std::wstring& folder, std:
     if (!CreateProcessW(interpreter.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
                         CREATE_NO_WINDOW | CREATE_UNICODE_ENVIRONMENT, environment.data(), folder.c_str(), &startup,
                         &process)) {
-        return LastErrorCode();
+        return LastErrorResult();
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
@@ -115,7 +115,7 @@ std::string RemovalScriptText(bool withFolder) {
 int32_t StartRemovalScript(std::wstring_view program, std::wstring_view folder) {
     const std::wstring temp = TempFolder();
     if (temp.empty()) {
-        return LastErrorCode();
+        return LastErrorResult();
     }
     const std::wstring script = temp + kScriptName;
     if (const int32_t written = WriteScript(script, RemovalScriptText(!folder.empty())); written != RESULT_SUCCESS) {
@@ -132,7 +132,7 @@ int32_t StartRemovalScript(std::wstring_view program, std::wstring_view folder) 
 int32_t ScheduleSelfRemoval(std::wstring_view folder) {
     const std::wstring& program = GetOwnModulePath();
     if (program.empty()) {
-        return LastErrorCode();
+        return LastErrorResult();
     }
     return StartRemovalScript(program, folder);
 }

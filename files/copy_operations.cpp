@@ -43,12 +43,12 @@ int32_t CopyContents(const std::wstring& src, const std::wstring& target, Progre
     UniqueHandle in = AdoptFileHandle(
         CreateFileW(src.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!in) {
-        return LastErrorCode();
+        return LastErrorResult();
     }
     UniqueHandle out = AdoptFileHandle(CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!out) {
-        return LastErrorCode();
+        return LastErrorResult();
     }
     int32_t result = RESULT_SUCCESS;
     try {
@@ -59,7 +59,7 @@ int32_t CopyContents(const std::wstring& src, const std::wstring& target, Progre
         for (;;) {
             DWORD read = 0;
             if (!ReadFile(in.get(), buffer.get(), kCopyBlock, &read, nullptr)) {
-                result = LastErrorCode();
+                result = LastErrorResult();
                 break;
             }
             if (read == 0) {

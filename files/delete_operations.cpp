@@ -20,7 +20,7 @@ int32_t RemoveDirectoryOrDefer(const std::wstring& path) {
     if (RemoveDirectoryW(path.c_str())) {
         return RESULT_SUCCESS;
     }
-    return MoveFileExW(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) ? RESULT_REBOOT_PENDING : LastErrorCode();
+    return MoveFileExW(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) ? RESULT_REBOOT_PENDING : LastErrorResult();
 }
 
 }  // namespace
@@ -62,12 +62,12 @@ int32_t DeleteFileOrDefer(std::wstring_view path, ProgressLevel& progress) {
     const std::wstring temp = MakeTempFileName(name, folder);
     progress.SetTargetPath(temp);
     if (!MoveFileW(file.c_str(), temp.c_str())) {
-        return LastErrorCode();
+        return LastErrorResult();
     }
     if (DeleteFileW(temp.c_str())) {
         return RESULT_SUCCESS;
     }
-    return MoveFileExW(temp.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) ? RESULT_REBOOT_PENDING : LastErrorCode();
+    return MoveFileExW(temp.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) ? RESULT_REBOOT_PENDING : LastErrorResult();
 }
 
 int32_t DeleteFileChecked(std::wstring_view path, ProgressLevel& progress) {
@@ -128,7 +128,7 @@ int32_t DeletePath(std::wstring_view path, ProgressLevel& progress) {
         const std::wstring target(path);
         if (result == RESULT_REBOOT_PENDING && GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES &&
             !MoveFileExW(target.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT)) {
-            result = LastErrorCode();
+            result = LastErrorResult();
         }
         return result;
     });

@@ -20,7 +20,7 @@ int32_t WriteWholeFile(const std::wstring& path, const void* bytes, DWORD size, 
     UniqueHandle file = AdoptFileHandle(
         CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
-        return LastErrorCode();
+        return LastErrorResult();
     }
     if (const int32_t written = WriteAll(file.get(), bytes, size); written != RESULT_SUCCESS) {
         return written;
@@ -43,15 +43,15 @@ int32_t ExtractResource(ProgressLevel& progress, std::wstring_view dstView, int3
     const HMODULE module = GetModuleHandleW(nullptr);
     const HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(static_cast<WORD>(id)), L"RT_BIN");
     if (resource == nullptr) {
-        return LastErrorCode();
+        return LastErrorResult();
     }
     const HGLOBAL loaded = LoadResource(module, resource);
     if (loaded == nullptr) {
-        return LastErrorCode();
+        return LastErrorResult();
     }
     const void* bytes = LockResource(loaded);
     if (bytes == nullptr) {
-        return LastErrorCode();
+        return LastErrorResult();
     }
     const DWORD size = SizeofResource(module, resource);
     progress.SetTotal(size);

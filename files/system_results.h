@@ -1,14 +1,10 @@
 #pragma once
-// Result codes of system calls, the one way the file layer turns them into
-// its own results.
+// Writing through a system handle with the file layer's results.
 #include <windows.h>
 
 #include <cstdint>
 
 #include "common/result_codes.h"
-
-// The calling thread's last system error.
-inline int32_t LastErrorCode() { return static_cast<int32_t>(GetLastError()); }
 
 // Writes all bytes: 0, the system's error, or RESULT_GENERAL_ERROR for a
 // write that wrote fewer bytes while the system reported none.
@@ -18,6 +14,6 @@ inline int32_t WriteAll(HANDLE file, const void* bytes, DWORD size) {
     if (WriteFile(file, bytes, size, &written, nullptr) && written == size) {
         return RESULT_SUCCESS;
     }
-    const int32_t error = LastErrorCode();
+    const int32_t error = LastErrorResult();
     return error != 0 ? error : RESULT_GENERAL_ERROR;
 }

@@ -124,7 +124,7 @@ int32_t ExtractFileEntry(ZipEntryReader& reader, const ZipEvent& entry, const st
     UniqueHandle file = AdoptFileHandle(CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
-        return LastErrorCode();
+        return LastErrorResult();
     }
     bool damaged = false;
     const int32_t result = WriteEntryData(reader, file.get(), progress, damaged);

@@ -194,7 +194,7 @@ int32_t RelaunchElevated(const std::wstring& gateArguments) {
     info.lpDirectory = folder.c_str();
     info.nShow = SW_SHOWNORMAL;
     if (!ShellExecuteExW(&info)) {
-        return static_cast<int32_t>(GetLastError());
+        return LastErrorResult();
     }
     const UniqueHandle copy(info.hProcess);
     return ERROR_SUCCESS;

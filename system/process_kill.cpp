@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/ci_string.h"
+#include "common/result_codes.h"
 #include "files/unique_handle.h"
 
 namespace {
@@ -39,12 +40,12 @@ int32_t KillProcessesByName(const std::wstring& name, bool askFirst, int32_t tim
     int32_t result = ERROR_SUCCESS;
     const UniqueHandle snapshot = AdoptFileHandle(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     if (!snapshot) {
-        return static_cast<int32_t>(GetLastError());
+        return LastErrorResult();
     }
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof(entry);
     if (!Process32FirstW(snapshot.get(), &entry)) {
-        return static_cast<int32_t>(GetLastError());
+        return LastErrorResult();
     }
     std::vector<UniqueHandle> kept;
     const CiString wanted = ToCi(name);
@@ -54,7 +55,7 @@ int32_t KillProcessesByName(const std::wstring& name, bool askFirst, int32_t tim
         }
         UniqueHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID));
         if (!process) {
-            result = static_cast<int32_t>(GetLastError());
+            result = LastErrorResult();
             continue;
         }
         kept.push_back(std::move(process));

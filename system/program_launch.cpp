@@ -3,10 +3,11 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "system/com_apartment.h"
+#include "common/result_codes.h"
 #include "files/own_paths.h"
 #include "files/path_functions.h"
 #include "files/unique_handle.h"
+#include "system/com_apartment.h"
 #include "system/platform_facts.h"
 
 namespace {
@@ -58,7 +59,7 @@ int32_t RunProgram(const std::wstring& program, const std::wstring& arguments, i
     info.lpDirectory = folder.c_str();
     info.nShow = hidden ? SW_HIDE : SW_SHOWNORMAL;
     if (!ShellExecuteExW(&info)) {
-        return static_cast<int32_t>(GetLastError());
+        return LastErrorResult();
     }
     const UniqueHandle process(info.hProcess);
     if (!process) {

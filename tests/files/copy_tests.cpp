@@ -61,10 +61,10 @@ TEST_F(Copying, Cases) {
         MakeFiles(dir, c.before);
         EXPECT_EQ(CopyWithProgress(level_, dir / c.src, dir / c.dst), RESULT_SUCCESS) << c.name;
         for (const auto& [path, content] : c.after) {
-            EXPECT_EQ(ReadFileBytes(dir / path), content) << c.name << " " << Narrow(path);
+            EXPECT_EQ(ReadFileBytes(dir / path), content) << c.name << " " << WideToUtf8(path);
         }
         for (const std::wstring& path : c.absent) {
-            EXPECT_FALSE(PathExists(dir / path)) << c.name << " " << Narrow(path);
+            EXPECT_FALSE(PathExists(dir / path)) << c.name << " " << WideToUtf8(path);
         }
         if (std::string(c.name) == "folder_goes_inside_under_its_name") {
             EXPECT_TRUE(PathExists(dir / L"B\\A\\S")) << c.name;
@@ -133,7 +133,7 @@ TEST_F(Copying, FolderCopyGoesOnPastAFileInUse) {
 
     EXPECT_EQ(CopyWithProgress(level_, dir / L"A", dir / L"B"), RESULT_REBOOT_PENDING);
     for (const wchar_t* name : {L"one.exe", L"two.exe", L"three.exe", L"four.exe"}) {
-        EXPECT_EQ(ReadFileBytes(dir / L"B\\A\\" + name), "new") << Narrow(name);
+        EXPECT_EQ(ReadFileBytes(dir / L"B\\A\\" + name), "new") << WideToUtf8(name);
     }
     holder->Stop();
     DeleteFileW((dir.Path() + L"\\B\\A/" + first.cFileName + L".tmp0").c_str());

@@ -28,7 +28,7 @@ TEST(SourceLocation, ClassifiesByPrefixIgnoringCase) {
         {L"res:/x", SourceKind::Path},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ClassifySource(c.locator), c.kind) << Narrow(c.locator);
+        EXPECT_EQ(ClassifySource(c.locator), c.kind) << WideToUtf8(c.locator);
     }
     EXPECT_EQ(ParseResourceId(L"", 101), 101);
     EXPECT_EQ(ParseResourceId(L"  7x", 101), 7);
@@ -61,7 +61,7 @@ TEST(CopyfileTag, EmbeddedResources) {
         EXPECT_EQ(run.result, c.result) << c.name;
         EXPECT_EQ(ReadFileBytes(dst), c.content.empty() ? "before" : c.content) << c.name;
         EXPECT_NE(run.statusLine.find(L"action:Extract " + c.shown + L" to " + dst), std::wstring::npos)
-            << c.name << " " << Narrow(run.statusLine);
+            << c.name << " " << WideToUtf8(run.statusLine);
     }
 }
 
@@ -100,7 +100,7 @@ TEST(DeleteTag, FilesAndTrees) {
     EXPECT_EQ(run.result, 0);
     EXPECT_FALSE(PathExists(dir / L"f.txt"));
     EXPECT_FALSE(PathExists(dir / L"tree"));  // deletefile rules are for the registry only
-    EXPECT_NE(run.statusLine.find(L"action:Delete tree;"), std::wstring::npos) << Narrow(run.statusLine);
+    EXPECT_NE(run.statusLine.find(L"action:Delete tree;"), std::wstring::npos) << WideToUtf8(run.statusLine);
     EXPECT_EQ(RunTag("<delete/>").result, 0);
 }
 
@@ -111,7 +111,7 @@ TEST(CreatedirTag, CreatesReplacesAFileAndDescribesItself) {
     EXPECT_EQ(run.result, 0);
     EXPECT_TRUE(PathExists(nested));
     EXPECT_NE(run.statusLine.find(L"action:Create dir " + nested + L"; name:Installing..."), std::wstring::npos)
-        << Narrow(run.statusLine);
+        << WideToUtf8(run.statusLine);
 
     EXPECT_EQ(RunTag("<createdir dst='" + U8(nested) + "'/>").result, 0);
     WriteFileBytes(dir / L"was_file", "x");

@@ -68,10 +68,10 @@ void RunningProgram::Stop() {
 }
 
 std::unique_ptr<RunningProgram> StartImageInUse(const std::wstring& path) {
-    EXPECT_TRUE(CopyFileW(HelperProgram().c_str(), path.c_str(), FALSE)) << Narrow(path);
+    EXPECT_TRUE(CopyFileW(HelperProgram().c_str(), path.c_str(), FALSE)) << WideToUtf8(path);
     auto program = std::make_unique<RunningProgram>(L"\"" + path + L"\" wait");
-    EXPECT_TRUE(program->Started()) << Narrow(path);
-    EXPECT_TRUE(WaitFor([&] { return !CanOpenForWriting(path); }, std::chrono::seconds(10))) << Narrow(path);
+    EXPECT_TRUE(program->Started()) << WideToUtf8(path);
+    EXPECT_TRUE(WaitFor([&] { return !CanOpenForWriting(path); }, std::chrono::seconds(10))) << WideToUtf8(path);
     return program;
 }
 
@@ -166,4 +166,3 @@ CurrentDirectoryGuard::CurrentDirectoryGuard() : saved_(CurrentDirectory()) {}
 
 CurrentDirectoryGuard::~CurrentDirectoryGuard() { SetCurrentDirectoryW(saved_.c_str()); }
 
-std::string Narrow(const std::wstring& text) { return WideToUtf8(text); }

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "common/text_conversion.h"
+
 // A program started with a pipe as its standard input; it runs until Stop
 // (or the destructor) closes the pipe and waits for it.
 class RunningProgram {
@@ -61,4 +63,3 @@ private:
     std::wstring saved_;
 };
 
-std::string Narrow(const std::wstring& text);

@@ -21,8 +21,8 @@ TEST(PathFunctions, SplitPath) {
     };
     for (const Case& c : cases) {
         const auto [folder, name] = SplitPath(c.path);
-        EXPECT_EQ(folder, c.folder) << Narrow(c.path);
-        EXPECT_EQ(name, c.name) << Narrow(c.path);
+        EXPECT_EQ(folder, c.folder) << WideToUtf8(c.path);
+        EXPECT_EQ(name, c.name) << WideToUtf8(c.path);
     }
 }
 
@@ -44,7 +44,7 @@ TEST(PathFunctions, SeparatorsAndComponents) {
         {L"\\\\server\\share", {L"", L"server", L"share"}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(SplitPathComponents(c.path), c.components) << Narrow(c.path);
+        EXPECT_EQ(SplitPathComponents(c.path), c.components) << WideToUtf8(c.path);
     }
 }
 
@@ -56,7 +56,7 @@ TEST(PathFunctions, AbsoluteDotsAndCase) {
     const Case cases[] = {{L"/a", true},   {L"C:\\a", true}, {L"C:/", true},     {L"\\dir", false},
                           {L"C:", false},  {L"C:dir", false}, {L"dir\\a", false}, {L"", false}};
     for (const Case& c : cases) {
-        EXPECT_EQ(IsAbsolutePath(c.path), c.absolute) << Narrow(c.path);
+        EXPECT_EQ(IsAbsolutePath(c.path), c.absolute) << WideToUtf8(c.path);
     }
     EXPECT_TRUE(IsDotEntry(L"."));
     EXPECT_TRUE(IsDotEntry(L".."));
@@ -85,8 +85,8 @@ TEST(PathFunctions, SameOrParentPathComparesWholeComponents) {
         {L"", L"C:\\a", false, false},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(IsSameOrParentPath(c.path, c.target), c.holds) << Narrow(c.path);
-        EXPECT_EQ(IsSamePath(c.path, c.target), c.same) << Narrow(c.path);
+        EXPECT_EQ(IsSameOrParentPath(c.path, c.target), c.holds) << WideToUtf8(c.path);
+        EXPECT_EQ(IsSamePath(c.path, c.target), c.same) << WideToUtf8(c.path);
     }
 }
 

@@ -20,7 +20,7 @@ struct HelperRun {
 // Runs a copy of the helper at `program` with its temporary folder set to
 // `temp`, where a self-removal script would be written.
 HelperRun RunHelperCopy(const std::wstring& program, const std::wstring& temp, const std::wstring& arguments) {
-    EXPECT_TRUE(CopyFileW(HelperProgram().c_str(), program.c_str(), FALSE)) << Narrow(program);
+    EXPECT_TRUE(CopyFileW(HelperProgram().c_str(), program.c_str(), FALSE)) << WideToUtf8(program);
     wchar_t saved[MAX_PATH];
     GetEnvironmentVariableW(L"TMP", saved, MAX_PATH);
     SetEnvironmentVariableW(L"TMP", temp.c_str());

@@ -109,13 +109,13 @@ TEST_F(Unpack, Cases) {
         EXPECT_EQ(run.result, c.result) << c.name;
         for (const auto& [path, content] : c.after) {
             if (path.back() == L'\\') {
-                EXPECT_TRUE(PathExists(dst + L"\\" + path)) << c.name << " " << Narrow(path);
+                EXPECT_TRUE(PathExists(dst + L"\\" + path)) << c.name << " " << WideToUtf8(path);
             } else {
-                EXPECT_EQ(ReadFileBytes(dst + L"\\" + path), content) << c.name << " " << Narrow(path);
+                EXPECT_EQ(ReadFileBytes(dst + L"\\" + path), content) << c.name << " " << WideToUtf8(path);
             }
         }
         for (const std::wstring& path : c.absent) {
-            EXPECT_FALSE(PathExists(dst + L"\\" + path)) << c.name << " " << Narrow(path);
+            EXPECT_FALSE(PathExists(dst + L"\\" + path)) << c.name << " " << WideToUtf8(path);
         }
     }
 }
@@ -130,12 +130,12 @@ TEST_F(Unpack, EntriesOutsideTheDestinationAreRefused) {
         CreateDirectoryW((dir / L"x").c_str(), nullptr);
         const ScriptRun run = RunUnpack(FixturePath(std::wstring(L"outside_") + label + L".zip"), dst);
         SetCurrentDirectoryW(ProgramFolder().c_str());
-        EXPECT_EQ(run.result, RESULT_ENTRY_OUTSIDE_DESTINATION) << Narrow(label);
-        EXPECT_FALSE(PathExists(dir / L"escaped.txt")) << Narrow(label);
-        EXPECT_FALSE(PathExists(dir / L"x\\escaped.txt")) << Narrow(label);
-        EXPECT_FALSE(PathExists(L"C:\\escaped.txt")) << Narrow(label);
+        EXPECT_EQ(run.result, RESULT_ENTRY_OUTSIDE_DESTINATION) << WideToUtf8(label);
+        EXPECT_FALSE(PathExists(dir / L"escaped.txt")) << WideToUtf8(label);
+        EXPECT_FALSE(PathExists(dir / L"x\\escaped.txt")) << WideToUtf8(label);
+        EXPECT_FALSE(PathExists(L"C:\\escaped.txt")) << WideToUtf8(label);
         // Refused before anything is written.
-        EXPECT_FALSE(PathExists(dst + L"\\good.txt")) << Narrow(label);
+        EXPECT_FALSE(PathExists(dst + L"\\good.txt")) << WideToUtf8(label);
     }
 }
 
@@ -152,7 +152,7 @@ TEST(ZipEntryName, InsideOrNot) {
         {L"..", false},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(IsEntryNameInside(c.name), c.inside) << Narrow(c.name);
+        EXPECT_EQ(IsEntryNameInside(c.name), c.inside) << WideToUtf8(c.name);
     }
     EXPECT_EQ(DecodeEntryName("\xc3\xbc", kZipFlagUtf8Name), L"\u00fc");
     EXPECT_EQ(DecodeEntryName("\xfc", 0), AnsiToWide("\xfc"));

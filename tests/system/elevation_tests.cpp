@@ -196,7 +196,7 @@ TEST(ElevationCommandLines, GateArguments) {
         {L"-nostat", kNoOptionBits, L"-nostat"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(BuildGateArguments(c.extra, c.bits), c.arguments) << Narrow(c.extra) << " " << c.bits;
+        EXPECT_EQ(BuildGateArguments(c.extra, c.bits), c.arguments) << WideToUtf8(c.extra) << " " << c.bits;
     }
 }
 
@@ -216,7 +216,7 @@ TEST(ElevationCommandLines, ArgumentsAfterTheProgramName) {
         {L"", L""},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ArgumentsAfterProgramName(c.commandLine), c.arguments) << Narrow(c.commandLine);
+        EXPECT_EQ(ArgumentsAfterProgramName(c.commandLine), c.arguments) << WideToUtf8(c.commandLine);
     }
 }
 
@@ -249,17 +249,17 @@ TEST(ElevatedRelaunch, TheCopyGetsTheArgumentsAndTheHandOver) {
     // Same user and prefix, so the copy's folders are this process's.
     std::string expectedEnv = "\"/env ";
     for (const wchar_t* folder : kHandedOverFolders) {
-        expectedEnv += Narrow(folder) + "=" + Narrow(ToWide(GetGlobalParam(folder))) + "\\n";
+        expectedEnv += WideToUtf8(folder) + "=" + WideToUtf8(ToWide(GetGlobalParam(folder))) + "\\n";
     }
     wchar_t user[256] = {};
     DWORD size = 256;
     GetUserNameW(user, &size);
-    expectedEnv += "ZANVO_USER_NAME=" + Narrow(user) + "\"";
-    EXPECT_EQ(Value(got, "arguments"), "\"" + Narrow(record) + "\" \"two words\" /noask -nostat /opt_check 5 " + expectedEnv);
+    expectedEnv += "ZANVO_USER_NAME=" + WideToUtf8(user) + "\"";
+    EXPECT_EQ(Value(got, "arguments"), "\"" + WideToUtf8(record) + "\" \"two words\" /noask -nostat /opt_check 5 " + expectedEnv);
     for (const wchar_t* folder : kHandedOverFolders) {
-        EXPECT_EQ(Value(got, Narrow(folder)), Narrow(ToWide(GetGlobalParam(folder)))) << Narrow(folder);
+        EXPECT_EQ(Value(got, WideToUtf8(folder)), WideToUtf8(ToWide(GetGlobalParam(folder)))) << WideToUtf8(folder);
     }
-    EXPECT_EQ(Value(got, "ZANVO_USER_NAME"), Narrow(user));
+    EXPECT_EQ(Value(got, "ZANVO_USER_NAME"), WideToUtf8(user));
 
     // The hand-over resolved to this user's SID, and HKCU in the copy meant
     // that user's hive under HKEY_USERS.
@@ -305,7 +305,7 @@ TEST(ApiError, ReportText) {
     EXPECT_NE(known.message.back(), L'\n');
     EXPECT_EQ(known.trace, "ERROR: API        = LogonUser.\n"
                            "       error code = 1326.\n"
-                           "       message    = " + Narrow(known.message) + ".\n");
+                           "       message    = " + WideToUtf8(known.message) + ".\n");
     // A code the system has no text for shows the code, not stale text.
     const ApiErrorReport unknown = BuildApiErrorReport(L"GetUserProfileDirectory", 0x2000ABCD);
     EXPECT_EQ(unknown.message, L"error code: 2000ABCD");

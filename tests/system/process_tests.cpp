@@ -100,11 +100,11 @@ TEST(Exec, FolderShowCommandAndArguments) {
         EXPECT_EQ(run.result, 0) << c.name;
         const auto got = ReadRecordFile(record);
         EXPECT_EQ(WithoutTrailingSeparator(got.count("folder") ? got.at("folder") : ""),
-                  WithoutTrailingSeparator(Narrow(ProgramFolder())))
+                  WithoutTrailingSeparator(WideToUtf8(ProgramFolder())))
             << c.name;
         EXPECT_EQ(got.count("show") ? got.at("show") : "", c.show) << c.name;
         const std::string commandLine = got.count("commandline") ? got.at("commandline") : "";
-        EXPECT_NE(commandLine.find(" " + Narrow(param)), std::string::npos) << c.name << ": " << commandLine;
+        EXPECT_NE(commandLine.find(" " + WideToUtf8(param)), std::string::npos) << c.name << ": " << commandLine;
     }
 }
 

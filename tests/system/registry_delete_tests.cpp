@@ -59,7 +59,7 @@ TEST(RegistryPath, RecognisesRootNames) {
         {L"", false},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(IsRegistryPath(c.path), c.registry) << Narrow(c.path);
+        EXPECT_EQ(IsRegistryPath(c.path), c.registry) << WideToUtf8(c.path);
     }
 }
 
@@ -151,9 +151,9 @@ namespace {
 TEST_F(RegistryDelete, TheDeleteTagRoutesRegistryPaths) {
     RegistryWriteValue(L"HKEY_CURRENT_USER\\" + kApp + L"\\Sub", L"UID", REG_SZ, L"k", 4);
     RegistryWriteValue(L"HKEY_CURRENT_USER\\" + kApp, L"gone", REG_SZ, L"g", 4);
-    const std::string xml = "<install><package><delete path='HKEY_CURRENT_USER\\" + Narrow(kApp) +
+    const std::string xml = "<install><package><delete path='HKEY_CURRENT_USER\\" + WideToUtf8(kApp) +
                             "' errorscope='ignore'><deletefile name='UID' skip='true'/></delete>"
-                            "<delete path='HKCU\\" + Narrow(kApp) + "\\Sub\\UID'/></package></install>";
+                            "<delete path='HKCU\\" + WideToUtf8(kApp) + "\\Sub\\UID'/></package></install>";
     CXMLProcessor processor;
     EXPECT_EQ(processor.ParseAndRun(xml.data(), xml.size()), 0);
     EXPECT_FALSE(HasValue(kApp, L"gone"));

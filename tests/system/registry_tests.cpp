@@ -57,8 +57,8 @@ TEST(RegistryRoot, NamesAndRedirection) {
     };
     for (const Case& c : cases) {
         const RegistryRoot root = ParseRegistryRoot(c.name, c.sid);
-        EXPECT_EQ(root.key, c.key) << Narrow(c.name) << " " << Narrow(c.sid);
-        EXPECT_EQ(root.prefix, c.prefix) << Narrow(c.name) << " " << Narrow(c.sid);
+        EXPECT_EQ(root.key, c.key) << WideToUtf8(c.name) << " " << WideToUtf8(c.sid);
+        EXPECT_EQ(root.prefix, c.prefix) << WideToUtf8(c.name) << " " << WideToUtf8(c.sid);
     }
     // The test program was not handed a user: no redirection.
     EXPECT_EQ(ParseRegistryRoot(L"HKCU").key, HKEY_CURRENT_USER);
@@ -229,7 +229,7 @@ TEST(FileVersionText, Tokens) {
     for (const Case& c : cases) {
         const FileVersion v = ParseFileVersionText(c.text);
         EXPECT_EQ(FormatFileVersion(v), FormatFileVersion({false, c.major, c.minor, c.build, c.revision}))
-            << Narrow(c.text);
+            << WideToUtf8(c.text);
     }
 }
 

@@ -84,7 +84,7 @@ TEST(Createlink, MinimalShortcut) {
     EXPECT_EQ(link.arguments, L"");
     EXPECT_EQ(link.workingFolder, L"");
     EXPECT_EQ(link.iconFile, L"");  // the target's own icon
-    EXPECT_NE(run.xmlText.find(L"linkprop=\"\""), std::wstring::npos) << Narrow(run.xmlText);
+    EXPECT_NE(run.xmlText.find(L"linkprop=\"\""), std::wstring::npos) << WideToUtf8(run.xmlText);
 }
 
 TEST(Createlink, LinkPaths) {

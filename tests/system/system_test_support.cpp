@@ -40,7 +40,7 @@ void SetRegistryValue(HKEY root, const std::wstring& subkey, const std::wstring&
     ASSERT_EQ(RegCreateKeyExW(root, subkey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | kRegistryView, nullptr, &key,
                               nullptr),
               ERROR_SUCCESS)
-        << Narrow(subkey);
+        << WideToUtf8(subkey);
     RegSetValueExW(key, name.c_str(), 0, type, bytes.data(), static_cast<DWORD>(bytes.size()));
     RegCloseKey(key);
 }
@@ -79,4 +79,3 @@ bool WaitForFile(const std::wstring& path, DWORD timeoutMs) {
     return true;
 }
 
-std::string Narrow(const std::wstring& text) { return WideToUtf8(text); }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/text_conversion.h"
 #include "engine/params_handler.h"
 #include "engine/tag_handler.h"
 
@@ -57,4 +58,3 @@ std::wstring HelperPath(const std::wstring& fileName);
 // Polls until the file exists or the time is up.
 bool WaitForFile(const std::wstring& path, DWORD timeoutMs);
 
-std::string Narrow(const std::wstring& text);

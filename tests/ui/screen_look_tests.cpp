@@ -60,7 +60,6 @@ const LookCase kLooks[] = {
     {L"uninstall_done", IDD_UNINSTALL, Look::UninstallDone},
 };
 
-std::string Narrow(const std::wstring& text) { return WideToUtf8(text); }
 
 // How much room the control's text needs with the control's font, beyond
 // the room it has; empty when it fits.
@@ -96,7 +95,7 @@ std::string Overflow(HWND control) {
     if (needed.right <= room.right - reserved && needed.bottom <= room.bottom) {
         return std::string();
     }
-    return "control " + std::to_string(GetDlgCtrlID(control)) + " \"" + Narrow(text) + "\" needs " +
+    return "control " + std::to_string(GetDlgCtrlID(control)) + " \"" + WideToUtf8(text) + "\" needs " +
            std::to_string(needed.right + reserved) + " x " + std::to_string(needed.bottom) + " pixels, has " +
            std::to_string(room.right) + " x " + std::to_string(room.bottom);
 }
@@ -119,7 +118,7 @@ std::string OverflowIn(HWND dialog) {
 
 TEST(ScreenLooks, EveryTextFitsItsControlAndEveryScreenIsPictured) {
     for (const LookCase& c : kLooks) {
-        const std::string name = Narrow(c.name);
+        const std::string name = WideToUtf8(c.name);
         MainWindow window(GetModuleHandleW(nullptr));
         window.ShowScreen(DressedScreenRegisterer(c.dialog, c.look));
         ASSERT_NE(window.CurrentScreen()->Window(), nullptr) << name;
