@@ -88,6 +88,10 @@ struct ProcessInstallerState {
 
 }  // namespace
 
+ReportIdentity ReportIdentityOf(const InstallerState& s) {
+    return ReportIdentity{s.isUpdate ? L"upd" : L"inst", s.buildId, s.installerChannelId, s.uid};
+}
+
 std::wstring ReadMachinePath() { return RegistryReadString(HKEY_LOCAL_MACHINE, kEnvironmentKey, L"Path"); }
 
 std::wstring DefaultMachineDestination() {
@@ -123,8 +127,7 @@ InstallerState& GetInstallerState() {
     static ProcessInstallerState instance;
     static const bool started = [] {
         StartTime();
-        const InstallerState& s = instance.state;
-        SetReportIdentity(ReportIdentity{s.isUpdate ? L"upd" : L"inst", s.buildId, s.installerChannelId, s.uid});
+        SetReportIdentity(ReportIdentityOf(instance.state));
         return true;
     }();
     (void)started;

@@ -119,7 +119,7 @@ protected:
         Installation run;
         run.state = LoadInstallerState();
         const InstallerState& s = run.state;
-        SetReportIdentity(ReportIdentity{s.isUpdate ? L"upd" : L"inst", s.buildId, s.installerChannelId, s.uid});
+        SetReportIdentity(ReportIdentityOf(s));
         run.paths = DefaultScriptPaths();
         ScriptContext context = CurrentScriptContext();
         context.selfPath = ProgramFolder();
