@@ -1,5 +1,14 @@
 #include "app/reboot.h"
 
+namespace {
+
+ExitWindowsCall gRestartCall = ExitWindowsEx;
+
+}  // namespace
+
+void SetSystemRestartCall(ExitWindowsCall call) { gRestartCall = call ? call : ExitWindowsEx; }
+ExitWindowsCall SystemRestartCall() { return gRestartCall; }
+
 void RebootSystem(ExitWindowsCall exitWindows) {
     HANDLE token = nullptr;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) {

@@ -10,3 +10,8 @@ using ExitWindowsCall = BOOL(WINAPI*)(UINT flags, DWORD reason);
 // Enables the shutdown privilege and, only when it really was enabled,
 // restarts with EWX_REBOOT | EWX_FORCEIFHUNG for a planned upgrade.
 void RebootSystem(ExitWindowsCall exitWindows = ExitWindowsEx);
+
+// The call the finish screen's restart goes through: ExitWindowsEx unless the
+// wizard's test host put a recording one in place (null brings it back).
+void SetSystemRestartCall(ExitWindowsCall call);
+ExitWindowsCall SystemRestartCall();

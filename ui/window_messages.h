@@ -18,3 +18,7 @@ constexpr UINT TIMER_STATUS_PERIOD_MS = 500;
 // Progress screen: shows the next web page.
 constexpr UINT_PTR TIMER_PAGES = 774455;
 constexpr UINT TIMER_PAGES_PERIOD_MS = 4000;
+// Progress screen: looks whether the connection check of the next page
+// has its answer; runs only while a check is out.
+constexpr UINT_PTR TIMER_PAGE_CHECK = 774456;
+constexpr UINT TIMER_PAGE_CHECK_PERIOD_MS = 100;
